@@ -1,0 +1,86 @@
+#include "Reading.h"
+
+#include "ReadingTexts.h"
+
+namespace Zorvane {
+
+namespace {
+
+enum class Slot
+{
+    One,
+    Two
+};
+
+SephiraReading sephiraReading(Sephira sephira, Slot slot)
+{
+    const SephiraRow &row = SephiraRowOf(sephira);
+    const SephiraCardRow &card = SephiraCardRowOf(sephira);
+    const ReadingTextTables &texts = ReadingTexts();
+
+    SephiraReading r;
+    r.Head = QLatin1StringView(row.name);
+    r.SphereDesc = texts.sphere[std::size_t(row.sphereText)];
+    r.AngelDesc = texts.angel[std::size_t(row.angelText)];
+    r.SphereSign = QLatin1StringView(row.name);
+    r.Position = QLatin1StringView(row.position);
+    r.PlanetaryRuler = QLatin1StringView(row.ruler);
+    r.Archangel = QLatin1StringView(row.archangel);
+    r.LuckyDay = QLatin1StringView(row.day);
+    r.Color = QLatin1StringView(row.colour);
+    r.Wood = QLatin1StringView(row.wood);
+    r.Keyword = QLatin1StringView(row.keyword);
+    r.Metal = QLatin1StringView(row.metal);
+    r.CardName = QLatin1StringView(card.cardName);
+    r.CardPicture = card.picture;
+    r.CardDesc = CardDescription(slot == Slot::One ? card.firstSlotText : card.secondSlotText);
+    return r;
+}
+
+PathReading pathReading(PathKey key)
+{
+    const PathRow &row = PathRowOf(key);
+    PathReading r;
+    r.Name = QLatin1StringView(row.name);
+    r.Description = ReadingTexts().path[std::size_t(key)];
+    r.HebrewLetter = QLatin1StringView(row.hebrewLetter);
+    r.Location = QLatin1StringView(row.location);
+    r.Planet = QLatin1StringView(row.planet);
+    r.YetsiraticAttribution = QLatin1StringView(row.yetsiraticAttribution);
+    r.Color = QLatin1StringView(row.colour);
+    r.Element = QLatin1StringView(row.element);
+    r.CardName = QLatin1StringView(row.card);
+    r.CardPicture = row.picture;
+    r.CardDesc = PathCardDescription(key);
+    return r;
+}
+
+} // namespace
+
+Highlight HighlightFor(SunSign sign)
+{
+    const SignRow &row = SignRowOf(sign);
+    Highlight h;
+    h.zodiacLabel = QStringLiteral("lbl") + SunSignName(sign);
+    h.circleOne = SephiraIndexOf(row.one);
+    h.circleTwo = SephiraIndexOf(row.two);
+    h.line = QStringLiteral("ln") + QString::number(SephiraNumber(row.one))
+             + QString::number(SephiraNumber(row.two));
+    return h;
+}
+
+Reading BuildReading(SunSign sign)
+{
+    const SignRow &row = SignRowOf(sign);
+    Reading r;
+    r.sign = sign;
+    r.SunSignName = SunSignName(sign);
+    r.SunSignDesc = SignDescription(sign);
+    r.One = sephiraReading(row.one, Slot::One);
+    r.Two = sephiraReading(row.two, Slot::Two);
+    r.Path = pathReading(row.path);
+    r.highlight = HighlightFor(sign);
+    return r;
+}
+
+} // namespace Zorvane

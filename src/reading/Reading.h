@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ReadingTables.h"
+#include "SunSign.h"
+
+#include <QString>
+
+namespace Zorvane {
+
+// The fields one Sephira contributes to a reading, in the order the display receives them.
+struct SephiraReading
+{
+    QString Head;
+    QString SphereDesc;
+    QString AngelDesc;
+    QString SphereSign;
+    QString Position;
+    QString PlanetaryRuler;
+    QString Archangel;
+    QString LuckyDay;
+    QString Color;
+    QString Wood;
+    QString Keyword;
+    QString Metal;
+    QString CardName;
+    qint16 CardPicture = 0;
+    QString CardDesc;
+};
+
+struct PathReading
+{
+    QString Name;
+    QString Description;
+    QString HebrewLetter;
+    QString Location;
+    QString Planet;
+    QString YetsiraticAttribution;
+    QString Color;
+    QString Element;
+    QString CardName;
+    qint16 CardPicture = 0;
+    QString CardDesc;
+};
+
+// What a sign marks on the Tree-of-Life diagram.
+struct Highlight
+{
+    QString zodiacLabel; // lblAries ... lblPisces
+    int circleOne = -1;  // ShpCircle index of Sephira One
+    int circleTwo = -1;  // ShpCircle index of Sephira Two
+    QString line;        // ln + number of Sephira One + number of Sephira Two
+};
+
+struct Reading
+{
+    SunSign sign = SunSign::Aries;
+    QString SunSignName;
+    QString SunSignDesc;
+    SephiraReading One;
+    SephiraReading Two;
+    PathReading Path;
+    Highlight highlight;
+};
+
+Highlight HighlightFor(SunSign sign);
+
+// Looks up everything a sign's reading shows. The sphere, angel and path texts come from the
+// loaded text tables (LoadReadingTexts).
+Reading BuildReading(SunSign sign);
+
+} // namespace Zorvane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "BirthData.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QIODevice;
+
+namespace Zorvane {
+
+// A reading file holds four shift-encoded lines, each ended by CR LF: name, day, month, year.
+inline constexpr int kReadingFileLines = 4;
+// A genuine line is a few dozen bytes; longer ones are cut so that a stray file cannot fill memory.
+inline constexpr qint64 kMaxLineBytes = 4096;
+// Reading stops after this many bytes whatever the file holds.
+inline constexpr qint64 kMaxReadBytes = 64 * 1024;
+
+struct EncodeResult
+{
+    std::optional<QByteArray> bytes; // empty when a character cannot be encoded
+    QString error;
+};
+
+EncodeResult EncodeReadingFile(const BirthData &data);
+
+// Up to four decoded lines; a line the file does not have is empty. Lines end at CR LF or a lone
+// LF; anything after the fourth line is ignored.
+std::array<QString, kReadingFileLines> ReadReadingFile(QIODevice &device);
+
+struct FileResult
+{
+    bool ok = false;
+    QString error; // the system's reason when !ok
+};
+
+// Writes atomically: a failure leaves whatever file stood at the path untouched.
+FileResult WriteReadingFile(const QString &path, const BirthData &data);
+
+struct ReadResult
+{
+    bool ok = false;
+    QString error;
+    std::array<QString, kReadingFileLines> lines;
+};
+
+ReadResult ReadReadingFile(const QString &path);
+
+} // namespace Zorvane

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace Zorvane {
+
+// The program's icon, in every size it ships; built on first use.
+QIcon AppIcon();
+
+} // namespace Zorvane

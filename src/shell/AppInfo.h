@@ -1,0 +1,16 @@
+#pragma once
+
+#include "zorvane_config.h"
+
+#include <QString>
+
+namespace Zorvane {
+
+// The title of every message box.
+inline const QString kAppTitle = QStringLiteral("Zorvane");
+// The caption of the entry form, the frame, the report window and the about box.
+inline const QString kVersionCaption = QStringLiteral("Zorvane v1.45");
+// Scheme and host of the maker's web site, set at configure time.
+inline const QString kSiteAddress = QStringLiteral(ZORVANE_SITE_URL);
+
+} // namespace Zorvane

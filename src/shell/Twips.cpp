@@ -1,0 +1,57 @@
+#include "Twips.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+
+namespace Zorvane {
+
+void place(QWidget *widget, const Placement &p)
+{
+    if (!widget)
+        return;
+    if (p.width > 0 && p.height > 0)
+        widget->setGeometry(twipsRect(p.left, p.top, p.width, p.height));
+    else if (p.width > 0)
+        widget->setGeometry(twips(p.left), twips(p.top), twips(p.width), widget->height());
+    else
+        widget->move(twips(p.left), twips(p.top));
+}
+
+void place(QWidget *root, std::initializer_list<Placement> table)
+{
+    for (const Placement &p : table)
+        place(root->findChild<QWidget *>(QLatin1StringView(p.name)), p);
+}
+
+QFont verdana(double pointSize, bool bold, bool underline)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(pointSize);
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setUnderline(underline);
+    return f;
+}
+
+void installFontSubstitutes()
+{
+    if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+        QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+}
+
+void setColors(QWidget *w, const QColor &text, const QColor &background)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::ButtonText, text);
+    pal.setColor(QPalette::Text, text);
+    if (background.isValid()) {
+        pal.setColor(QPalette::Window, background);
+        pal.setColor(QPalette::Base, background);
+        pal.setColor(QPalette::Button, background);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(pal);
+}
+
+} // namespace Zorvane

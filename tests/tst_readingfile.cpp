@@ -1,0 +1,257 @@
+#include "ReadingFile.h"
+#include "ShiftCodec.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace Zorvane;
+
+class TestReadingFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The shift codec
+    void encode_shiftsEveryCodeBy85();
+    void encode_refusesCodesAbove170();
+    void decode_skipsBytesBelow85();
+    void textForm_roundTrips();
+
+    // Writing
+    void annaExample_isByteForByte();
+    void write_thenRead_roundTrips();
+    void write_unencodableName_failsAndLeavesOldFile();
+    void write_intoMissingFolder_reportsTheReason();
+
+    // Reading bad files
+    void read_empty();
+    void read_twoLines_leavesTheRestEmpty();
+    void read_nineLines_ignoresAllAfterTheFourth();
+    void read_loneLineFeeds_andNoFinalLineEnd();
+    void read_binaryAndPlainText_decodeWhatTheyCan();
+    void read_hugeLine_isCappedAndBounded();
+    void read_folderOrMissingFile_reportsIt();
+    void read_gigabyteWithoutLineEnds_staysSmall();
+
+private:
+    static QByteArray annaBytes();
+};
+
+QByteArray TestReadingFile::annaBytes()
+{
+    return QByteArray::fromHex("96A3A396" "0D0A"
+                               "8C" "0D0A"
+                               "A2B6C7B8BD" "0D0A"
+                               "868E8C8A" "0D0A");
+}
+
+void TestReadingFile::encode_shiftsEveryCodeBy85()
+{
+    QCOMPARE(ShiftEncode(u"ANNA"), std::optional(QByteArray::fromHex("96A3A396")));
+    QCOMPARE(ShiftEncode(u" "), std::optional(QByteArray("\x75")));
+    QCOMPARE(ShiftEncode(u"y"), std::optional(QByteArray("\xCE")));
+    QCOMPARE(ShiftEncode(u""), std::optional(QByteArray()));
+}
+
+void TestReadingFile::encode_refusesCodesAbove170()
+{
+    QVERIFY(ShiftEncode(QString(QChar(170))).has_value());
+    QCOMPARE(*ShiftEncode(QString(QChar(170))), QByteArray("\xFF"));
+    QVERIFY(!ShiftEncode(QString(QChar(171))).has_value());
+    QVERIFY(!ShiftEncode(u"ANN\u00e9").has_value());
+    QVERIFY(!ShiftEncode(u"\u0100").has_value());
+}
+
+void TestReadingFile::decode_skipsBytesBelow85()
+{
+    QCOMPARE(ShiftDecode(QByteArray::fromHex("96A3A396")), QStringLiteral("ANNA"));
+    // Plain digits and capitals lie below 85 and disappear; 'a' (97) decodes to '\x0c'.
+    QCOMPARE(ShiftDecode("ANNA 1975"), QString());
+    QCOMPARE(ShiftDecode(QByteArray("\x55", 1)), QString(QChar(0)));
+    QCOMPARE(ShiftDecode(QByteArray("\x00\x54\xFF", 3)), QString(QChar(170)));
+}
+
+void TestReadingFile::textForm_roundTrips()
+{
+    const auto encoded = ShiftEncodeText(u"Duration");
+    QVERIFY(encoded.has_value());
+    QVERIFY(!encoded->contains(QStringLiteral("Duration")));
+    QCOMPARE(ShiftDecodeText(*encoded), QStringLiteral("Duration"));
+    QCOMPARE(ShiftDecodeText(u"2026-12-07"), QString()); // never encoded: nothing survives
+    QCOMPARE(ShiftDecodeText(QString(QChar(0x2603))), QString());
+}
+
+void TestReadingFile::annaExample_isByteForByte()
+{
+    const BirthData anna{QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7};
+    const EncodeResult r = EncodeReadingFile(anna);
+    QVERIFY(r.bytes.has_value());
+    QCOMPARE(*r.bytes, annaBytes());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("anna.zvr"));
+    QVERIFY(WriteReadingFile(path, anna).ok);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), annaBytes());
+}
+
+void TestReadingFile::write_thenRead_roundTrips()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.zvr"));
+    const BirthData data{QStringLiteral("MARY ANN"), 2050, QStringLiteral("December"), 31};
+    QVERIFY(WriteReadingFile(path, data).ok);
+    const ReadResult r = ReadReadingFile(path);
+    QVERIFY(r.ok);
+    QCOMPARE(r.lines[0], QStringLiteral("MARY ANN"));
+    QCOMPARE(r.lines[1], QStringLiteral("31"));
+    QCOMPARE(r.lines[2], QStringLiteral("December"));
+    QCOMPARE(r.lines[3], QStringLiteral("2050"));
+}
+
+void TestReadingFile::write_unencodableName_failsAndLeavesOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.zvr"));
+    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
+    const FileResult r =
+        WriteReadingFile(path, {QStringLiteral("J\u00d6RG\u0100"), 1975, QStringLiteral("March"), 7});
+    QVERIFY(!r.ok);
+    QVERIFY(!r.error.isEmpty());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), annaBytes());
+}
+
+void TestReadingFile::write_intoMissingFolder_reportsTheReason()
+{
+    QTemporaryDir dir;
+    const FileResult r = WriteReadingFile(dir.filePath(QStringLiteral("no/such/folder/x.zvr")),
+                                          {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7});
+    QVERIFY(!r.ok);
+    QVERIFY(!r.error.isEmpty());
+}
+
+namespace {
+
+std::array<QString, kReadingFileLines> readBytes(const QByteArray &bytes)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadReadingFile(buffer);
+}
+
+QByteArray line(const char *text)
+{
+    return *ShiftEncode(QString::fromLatin1(text)) + "\r\n";
+}
+
+} // namespace
+
+void TestReadingFile::read_empty()
+{
+    for (const QString &l : readBytes({}))
+        QVERIFY(l.isEmpty());
+}
+
+void TestReadingFile::read_twoLines_leavesTheRestEmpty()
+{
+    const auto lines = readBytes(line("ANNA") + line("14"));
+    QCOMPARE(lines[0], QStringLiteral("ANNA"));
+    QCOMPARE(lines[1], QStringLiteral("14"));
+    QVERIFY(lines[2].isEmpty());
+    QVERIFY(lines[3].isEmpty());
+}
+
+void TestReadingFile::read_nineLines_ignoresAllAfterTheFourth()
+{
+    QByteArray bytes = line("ANNA") + line("14") + line("March") + line("1975");
+    for (int i = 0; i < 5; ++i)
+        bytes += line("EXTRA");
+    const auto lines = readBytes(bytes);
+    QCOMPARE(lines[3], QStringLiteral("1975"));
+}
+
+void TestReadingFile::read_loneLineFeeds_andNoFinalLineEnd()
+{
+    QByteArray bytes = *ShiftEncode(u"ANNA") + "\n" + *ShiftEncode(u"7") + "\n"
+                       + *ShiftEncode(u"March") + "\r\n" + *ShiftEncode(u"1975");
+    const auto lines = readBytes(bytes);
+    QCOMPARE(lines[0], QStringLiteral("ANNA"));
+    QCOMPARE(lines[1], QStringLiteral("7"));
+    QCOMPARE(lines[2], QStringLiteral("March"));
+    QCOMPARE(lines[3], QStringLiteral("1975"));
+}
+
+void TestReadingFile::read_binaryAndPlainText_decodeWhatTheyCan()
+{
+    QByteArray binary;
+    for (int i = 0; i < 256; ++i)
+        binary.append(char(i));
+    const auto lines = readBytes(binary);
+    // Bytes 0..9 lie below 85 and vanish; the LF at byte 10 ends the first line.
+    QVERIFY(lines[0].isEmpty());
+    QCOMPARE(lines[1].size(), 256 - 85);
+    QVERIFY(lines[2].isEmpty());
+
+    const auto plain = readBytes("ANNA\r\n14\r\nMarch\r\n1975\r\n");
+    QVERIFY(plain[0].isEmpty());
+    QVERIFY(plain[1].isEmpty());
+    QCOMPARE(plain[2], QString(QChar('a' - 85)) + QChar('r' - 85) + QChar('c' - 85) + QChar('h' - 85));
+}
+
+void TestReadingFile::read_hugeLine_isCappedAndBounded()
+{
+    QByteArray bytes(1 << 20, char(0x96)); // one MiB of 'A' without a line end
+    const auto lines = readBytes(bytes);
+    QCOMPARE(lines[0].size(), int(kMaxLineBytes));
+    QVERIFY(lines[1].isEmpty());
+
+    bytes = QByteArray(10000, char(0x96)) + "\r\n" + line("14");
+    const auto capped = readBytes(bytes);
+    QCOMPARE(capped[0].size(), int(kMaxLineBytes));
+    QCOMPARE(capped[1], QStringLiteral("14"));
+}
+
+void TestReadingFile::read_folderOrMissingFile_reportsIt()
+{
+    QTemporaryDir dir;
+    ReadResult r = ReadReadingFile(dir.path());
+    QVERIFY(!r.ok);
+    QVERIFY(!r.error.isEmpty());
+    r = ReadReadingFile(dir.filePath(QStringLiteral("missing.zvr")));
+    QVERIFY(!r.ok);
+    QVERIFY(!r.error.isEmpty());
+}
+
+void TestReadingFile::read_gigabyteWithoutLineEnds_staysSmall()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.zvr"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(qint64(1) << 30)); // sparse: no disk is spent
+    }
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const ReadResult r = ReadReadingFile(path);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    QVERIFY(r.ok);
+    for (const QString &l : r.lines)
+        QVERIFY(l.isEmpty()); // zero bytes lie below 85
+    // Peak resident size grows by well under a few megabytes (ru_maxrss is in KiB).
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 4 * 1024,
+             qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));
+}
+
+QTEST_GUILESS_MAIN(TestReadingFile)
+#include "tst_readingfile.moc"

@@ -1,0 +1,275 @@
+#include "Reading.h"
+#include "ReadingTables.h"
+#include "ReadingTexts.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace Zorvane;
+
+class TestTables : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { LoadReadingTexts(); }
+
+    // Table integrity
+    void pathLocations_nameTheSignsTwoSephirothLowerFirst();
+    void signs_haveSephiraOneLowerAndDistinctPaths();
+    void picturePositions_pointAtTheirCardsInTheImageLists();
+    void imageLists_haveNoCardOutsideTheirPositions();
+    void quotedTexts_areKeptLetterForLetter();
+
+    // The highlight follows from the Sephiroth
+    void highlight_data();
+    void highlight();
+
+    // Building a reading
+    void reading_fillsEveryFieldFromTheTables();
+    void bothDateRangesOfASign_giveTheSameReading();
+    void netzach_cardTextDependsOnItsSlot();
+    void hod_showsMichealWithTheMichaelText();
+    void emptyCells_stayEmpty();
+    void tiphereth_sameCardInEitherSlot();
+    void chesed_fourIsTheSameInLeoVirgoAndTaurus();
+    void he_cardTextJoinsBothPassages();
+};
+
+void TestTables::pathLocations_nameTheSignsTwoSephirothLowerFirst()
+{
+    for (const SignRow &sign : SignTable) {
+        const PathRow &path = PathRowOf(sign.path);
+        const QString expected = QStringLiteral("Connecting path between %1 and %2")
+                                     .arg(QLatin1StringView(SephiraRowOf(sign.one).name),
+                                          QLatin1StringView(SephiraRowOf(sign.two).name));
+        QCOMPARE(QLatin1StringView(path.location), expected);
+    }
+}
+
+void TestTables::signs_haveSephiraOneLowerAndDistinctPaths()
+{
+    QSet<int> paths;
+    for (int i = 0; i < kSignCount; ++i) {
+        const SignRow &row = SignTable[std::size_t(i)];
+        QCOMPARE(row.sign, SunSign(i));
+        QVERIFY(SephiraNumber(row.one) < SephiraNumber(row.two));
+        QVERIFY(SephiraNumber(row.one) >= 2);
+        paths.insert(int(row.path));
+        QCOMPARE(PathRowOf(row.path).path, row.path);
+    }
+    QCOMPARE(paths.size(), kSignCount);
+}
+
+void TestTables::picturePositions_pointAtTheirCardsInTheImageLists()
+{
+    for (const SephiraCardRow &card : SephiraCardTable) {
+        QCOMPARE(ImageListCardName(ImageList::SephirothsOneCard, card.picture),
+                 QLatin1StringView(card.cardName));
+        QCOMPARE(ImageListCardName(ImageList::SephirothsTwoCard, card.picture),
+                 QLatin1StringView(card.cardName));
+    }
+    for (const PathRow &path : PathTable)
+        QCOMPARE(ImageListCardName(ImageList::PathsCard, path.picture),
+                 QLatin1StringView(path.card));
+    // The initial picture of every card box.
+    QCOMPARE(ImageListCardName(ImageList::PathsCard, 2), QStringLiteral("Justice"));
+}
+
+void TestTables::imageLists_haveNoCardOutsideTheirPositions()
+{
+    QCOMPARE(ImageListSize(ImageList::SephirothsOneCard), 11);
+    QCOMPARE(ImageListSize(ImageList::PathsCard), 12);
+    for (const ImageList list :
+         {ImageList::SephirothsOneCard, ImageList::SephirothsTwoCard, ImageList::PathsCard}) {
+        QVERIFY(ImageListCardName(list, 0).isEmpty());
+        QVERIFY(ImageListCardName(list, -1).isEmpty());
+        QVERIFY(ImageListCardName(list, 13).isEmpty());
+        // Alphabetical order of names.
+        for (int p = 2; p <= ImageListSize(list); ++p)
+            QVERIFY(ImageListCardName(list, p - 1) < ImageListCardName(list, p));
+    }
+    QVERIFY(ImageListCardName(ImageList::SephirothsTwoCard, 12).isEmpty());
+}
+
+void TestTables::quotedTexts_areKeptLetterForLetter()
+{
+    QCOMPARE(QLatin1StringView(SephiraRowOf(Sephira::Tiphereth).keyword),
+             QStringLiteral("Beauty, Equilibirum"));
+    QCOMPARE(QLatin1StringView(SephiraRowOf(Sephira::Hod).metal),
+             QStringLiteral("Mercury/ Quicksilver"));
+    QCOMPARE(QLatin1StringView(PathRowOf(PathKey::Tzaddi).planet), QStringLiteral("Uranus / Saturn"));
+    QCOMPARE(QLatin1StringView(PathRowOf(PathKey::Zaini).name), QStringLiteral("Path Of Zaini"));
+    QVERIFY(QLatin1StringView(PathRowOf(PathKey::Zaini).hebrewLetter).startsWith(u"Zain,"));
+    // Some Hebrew-letter texts end with a full stop, others do not.
+    const QSet<PathKey> withStop{PathKey::Yod, PathKey::Lamed, PathKey::Nun, PathKey::Samekh,
+                                 PathKey::Tzaddi};
+    for (const PathRow &row : PathTable)
+        QCOMPARE(QLatin1StringView(row.hebrewLetter).endsWith(u'.'), withStop.contains(row.path));
+}
+
+void TestTables::highlight_data()
+{
+    QTest::addColumn<SunSign>("sign");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("circleOne");
+    QTest::addColumn<int>("circleTwo");
+    QTest::addColumn<QString>("line");
+    auto row = [](SunSign s, const char *label, int one, int two, const char *line) {
+        QTest::newRow(label) << s << QString::fromLatin1(label) << one << two
+                             << QString::fromLatin1(line);
+    };
+    row(SunSign::Aries, "lblAries", 1, 5, "ln26");
+    row(SunSign::Taurus, "lblTaurus", 1, 3, "ln24");
+    row(SunSign::Gemini, "lblGemini", 2, 5, "ln36");
+    row(SunSign::Cancer, "lblCancer", 2, 4, "ln35");
+    row(SunSign::Leo, "lblLeo", 3, 4, "ln45");
+    row(SunSign::Virgo, "lblVirgo", 3, 5, "ln46");
+    row(SunSign::Libra, "lblLibra", 4, 5, "ln56");
+    row(SunSign::Scorpio, "lblScorpio", 5, 6, "ln67");
+    row(SunSign::Sagittarius, "lblSagittarius", 5, 8, "ln69");
+    row(SunSign::Capricorn, "lblCapricorn", 5, 7, "ln68");
+    row(SunSign::Aquarius, "lblAquarius", 6, 8, "ln79");
+    row(SunSign::Pisces, "lblPisces", 6, 9, "ln710");
+}
+
+void TestTables::highlight()
+{
+    QFETCH(SunSign, sign);
+    const Highlight h = HighlightFor(sign);
+    QTEST(h.zodiacLabel, "label");
+    QTEST(h.circleOne, "circleOne");
+    QTEST(h.circleTwo, "circleTwo");
+    QTEST(h.line, "line");
+    QCOMPARE(BuildReading(sign).highlight.line, h.line);
+}
+
+void TestTables::reading_fillsEveryFieldFromTheTables()
+{
+    const Reading r = BuildReading(SunSign::Capricorn);
+    QCOMPARE(r.SunSignName, QStringLiteral("Capricorn"));
+    QCOMPARE(r.SunSignDesc.size(), 726);
+    QCOMPARE(r.One.Head, QStringLiteral("Tiphereth"));
+    QCOMPARE(r.One.SphereSign, QStringLiteral("Tiphereth"));
+    QCOMPARE(r.One.SphereDesc, ReadingTexts().sphere[std::size_t(SphereText::Tiphereth)]);
+    QCOMPARE(r.One.AngelDesc, ReadingTexts().angel[std::size_t(AngelText::Raphael)]);
+    QCOMPARE(r.One.Position, QStringLiteral("6th"));
+    QCOMPARE(r.One.PlanetaryRuler, QStringLiteral("Sun"));
+    QCOMPARE(r.One.Archangel, QStringLiteral("Raphael"));
+    QCOMPARE(r.One.LuckyDay, QStringLiteral("Sunday"));
+    QCOMPARE(r.One.Color, QStringLiteral("Gold or Yellow"));
+    QCOMPARE(r.One.Wood, QStringLiteral("Laurel"));
+    QCOMPARE(r.One.Keyword, QStringLiteral("Beauty, Equilibirum"));
+    QCOMPARE(r.One.Metal, QStringLiteral("Gold"));
+    QCOMPARE(r.One.CardName, QStringLiteral("The Sixes"));
+    QCOMPARE(r.One.CardPicture, qint16(10));
+    QCOMPARE(r.Two.Head, QStringLiteral("Hod"));
+    QCOMPARE(r.Two.CardName, QStringLiteral("The Eights"));
+    QCOMPARE(r.Two.CardPicture, qint16(2));
+    QCOMPARE(r.Path.Name, QStringLiteral("Path Of Ayin"));
+    QCOMPARE(r.Path.Description, ReadingTexts().path[std::size_t(PathKey::Ayin)]);
+    QCOMPARE(r.Path.HebrewLetter, QStringLiteral("Ayin, which means eye"));
+    QCOMPARE(r.Path.Location, QStringLiteral("Connecting path between Tiphereth and Hod"));
+    QCOMPARE(r.Path.Planet, QStringLiteral("Saturn"));
+    QCOMPARE(r.Path.YetsiraticAttribution, QStringLiteral("Renovating intelligence"));
+    QCOMPARE(r.Path.Color, QStringLiteral("Black"));
+    QCOMPARE(r.Path.Element, QStringLiteral("Earth"));
+    QCOMPARE(r.Path.CardName, QStringLiteral("The Devil"));
+    QCOMPARE(r.Path.CardPicture, qint16(6));
+    QCOMPARE(r.Path.CardDesc.size(), 247);
+
+    for (int i = 0; i < kSignCount; ++i) {
+        const Reading each = BuildReading(SunSign(i));
+        for (const SephiraReading *s : {&each.One, &each.Two}) {
+            QVERIFY(!s->SphereDesc.isEmpty());
+            QVERIFY(!s->AngelDesc.isEmpty());
+            QVERIFY(!s->CardDesc.isEmpty());
+        }
+        QVERIFY(!each.Path.Description.isEmpty());
+        QVERIFY(!each.Path.CardDesc.isEmpty());
+        QVERIFY(!each.SunSignDesc.isEmpty());
+    }
+}
+
+void TestTables::bothDateRangesOfASign_giveTheSameReading()
+{
+    // 25 December and 10 January.
+    const auto december = SignFromDate(11, 24);
+    const auto january = SignFromDate(0, 9);
+    QVERIFY(december && january);
+    const Reading a = BuildReading(*december);
+    const Reading b = BuildReading(*january);
+    QCOMPARE(a.One.Head, QStringLiteral("Tiphereth"));
+    QCOMPARE(a.Two.Head, QStringLiteral("Hod"));
+    QCOMPARE(a.SunSignDesc, b.SunSignDesc);
+    QCOMPARE(a.Path.Name, b.Path.Name);
+}
+
+void TestTables::netzach_cardTextDependsOnItsSlot()
+{
+    const QString first = BuildReading(SunSign::Aquarius).One.CardDesc;
+    QCOMPARE(BuildReading(SunSign::Pisces).One.CardDesc, first);
+    const QString second = BuildReading(SunSign::Scorpio).Two.CardDesc;
+    QCOMPARE(first.size(), 227);
+    QCOMPARE(second.size(), 172);
+    QVERIFY(first != second);
+}
+
+void TestTables::hod_showsMichealWithTheMichaelText()
+{
+    const Reading r = BuildReading(SunSign::Capricorn);
+    QCOMPARE(r.Two.Archangel, QStringLiteral("Micheal"));
+    QCOMPARE(r.Two.AngelDesc, ReadingTexts().angel[std::size_t(AngelText::Michael)]);
+    QVERIFY(r.Two.AngelDesc.startsWith(u"Michael"));
+}
+
+void TestTables::emptyCells_stayEmpty()
+{
+    const Reading pisces = BuildReading(SunSign::Pisces);
+    QCOMPARE(pisces.Two.Head, QStringLiteral("Malkhuth"));
+    QVERIFY(pisces.Two.LuckyDay.isEmpty());
+    QVERIFY(pisces.Two.Color.isEmpty());
+    QVERIFY(pisces.Two.Wood.isEmpty());
+    QVERIFY(pisces.Two.Metal.isEmpty());
+    QCOMPARE(pisces.Two.Keyword, QStringLiteral("Kingdom, Beginnings"));
+    for (const SunSign s : {SunSign::Aries, SunSign::Taurus}) {
+        const Reading r = BuildReading(s);
+        QCOMPARE(r.One.Head, QStringLiteral("Chokmah"));
+        QVERIFY(r.One.LuckyDay.isEmpty());
+        QVERIFY(r.One.Metal.isEmpty());
+        QCOMPARE(r.One.Wood, QStringLiteral("Musk"));
+    }
+}
+
+void TestTables::tiphereth_sameCardInEitherSlot()
+{
+    const SephiraReading asOne = BuildReading(SunSign::Scorpio).One;
+    const SephiraReading asTwo = BuildReading(SunSign::Aries).Two;
+    QCOMPARE(asOne.CardName, QStringLiteral("The Sixes"));
+    QCOMPARE(asTwo.CardName, asOne.CardName);
+    QCOMPARE(asTwo.CardPicture, qint16(10));
+    QCOMPARE(asTwo.CardDesc, asOne.CardDesc);
+}
+
+void TestTables::chesed_fourIsTheSameInLeoVirgoAndTaurus()
+{
+    const SephiraReading leo = BuildReading(SunSign::Leo).One;
+    const SephiraReading virgo = BuildReading(SunSign::Virgo).One;
+    const SephiraReading taurus = BuildReading(SunSign::Taurus).Two;
+    for (const SephiraReading *s : {&leo, &virgo, &taurus}) {
+        QCOMPARE(s->Head, QStringLiteral("Chesed"));
+        QCOMPARE(s->CardName, QStringLiteral("The Fours"));
+        QCOMPARE(s->CardPicture, qint16(4));
+        QCOMPARE(s->CardDesc, leo.CardDesc);
+    }
+}
+
+void TestTables::he_cardTextJoinsBothPassages()
+{
+    const QString text = BuildReading(SunSign::Aries).Path.CardDesc;
+    QCOMPARE(text.size(), 298);
+    QVERIFY(text.startsWith(u"The Emperor"));
+}
+
+QTEST_GUILESS_MAIN(TestTables)
+#include "tst_tables.moc"
