@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace Zorvane {
+
+class DisplayWindow;
+
+// Finds the sign of the entry form's month and day positions and writes its reading into a
+// freshly loaded display window, in the fixed order of writes. Without a sign nothing is written.
+void ApplyReading(DisplayWindow &display, qint16 monthPos, qint16 dayPos);
+
+} // namespace Zorvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ReadingFile.h"
+
+#include <array>
+#include <optional>
+
+class QWidget;
+
+namespace Zorvane {
+
+// The entry form's Open command up to the point where the values go into its inputs: the open
+// dialog, the "zvr" check with its message, and reading the four lines. std::nullopt when the
+// user cancelled or the file was refused (the message has been shown).
+std::optional<std::array<QString, kReadingFileLines>> ChooseAndReadReadingFile(QWidget *parent);
+
+} // namespace Zorvane

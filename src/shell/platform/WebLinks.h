@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace Zorvane {
+
+// The maker's pages, each the site address followed by "/zorvane/ssd.php?page=" and its key.
+QUrl HelpPageUrl();
+QUrl HomePageUrl();
+QUrl DownloadPageUrl();
+
+// Open one page in the user's browser; a page that cannot be opened is not reported.
+void OpenHelpPage();
+void OpenHomePage();
+void OpenDownloadPage();
+
+} // namespace Zorvane
