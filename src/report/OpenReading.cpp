@@ -1,11 +1,34 @@
 #include "OpenReading.h"
 
+#include "AppInfo.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
 namespace Zorvane {
 
 std::optional<std::array<QString, kReadingFileLines>> ChooseAndReadReadingFile(QWidget *parent)
 {
-    (void)parent;
-    return std::nullopt;
+    const QString path =
+        FileDialog::getOpenFileName(parent, QStringLiteral("Select the source file"),
+                                    QStringLiteral("Zorvane (*.zvr)"), QStringLiteral("zvr"));
+    if (path.isEmpty())
+        return std::nullopt;
+    // Exactly these three letters, in this case; a dot before them is not required.
+    if (!path.endsWith(u"zvr", Qt::CaseSensitive)) {
+        MessageBox::critical(parent, QStringLiteral("Please Check The File."));
+        return std::nullopt;
+    }
+    const ReadResult read = ReadReadingFile(path);
+    if (!read.ok) {
+        MessageBox::critical(parent, QCoreApplication::translate(
+                                         "OpenReading", "The file\n%1\ncould not be opened.\n\n%2")
+                                         .arg(QDir::toNativeSeparators(path), read.error));
+        return std::nullopt;
+    }
+    return read.lines;
 }
 
 } // namespace Zorvane
