@@ -1,0 +1,286 @@
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "OpenReading.h"
+#include "ReportWindow.h"
+#include "Twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Zorvane;
+
+class TestSavedFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    // Saving from the report window
+    void save_anna_writesTheExampleBytes();
+    void save_cancel_writesNothing();
+    void save_overALongerFile_leavesNoTail();
+    void save_thatFails_keepsWhatStoodAndSaysWhy_data();
+    void save_thatFails_keepsWhatStoodAndSaysWhy();
+
+    // Opening
+    void open_cancel_isSilent();
+    void open_readsBackWhatWasSaved();
+    void open_nameMustEndInLowerCaseZvr_data();
+    void open_nameMustEndInLowerCaseZvr();
+    void open_shortAndLongFiles();
+    void open_whatCannotBeRead_isReportedNotEmptied();
+
+private:
+    static BirthData anna();
+    static QByteArray annaBytes();
+    void saveThroughReport(const BirthData &data, const QString &path);
+    static void write(const QString &path, const QByteArray &bytes);
+    static QByteArray contents(const QString &path);
+
+    QTemporaryDir m_dir;
+};
+
+BirthData TestSavedFiles::anna()
+{
+    BirthData d;
+    d.Name = QStringLiteral("ANNA");
+    d.Day = 7;
+    d.Month = QStringLiteral("March");
+    d.Year = 1975;
+    return d;
+}
+
+QByteArray TestSavedFiles::annaBytes()
+{
+    return QByteArray::fromHex("96A3A396"
+                               "0D0A"
+                               "8C"
+                               "0D0A"
+                               "A2B6C7B8BD"
+                               "0D0A"
+                               "868E8C8A"
+                               "0D0A");
+}
+
+void TestSavedFiles::saveThroughReport(const BirthData &data, const QString &path)
+{
+    ReportSources sources;
+    sources.birthData = data;
+    ReportWindow report(sources);
+    FileDialog::setNextFileName(path);
+    auto *save = report.findChild<QPushButton *>(QStringLiteral("cmdSave"));
+    QVERIFY(save);
+    QTest::mouseClick(save, Qt::LeftButton);
+}
+
+void TestSavedFiles::write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray TestSavedFiles::contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void TestSavedFiles::initTestCase()
+{
+    installFontSubstitutes();
+    QVERIFY(m_dir.isValid());
+}
+
+void TestSavedFiles::init()
+{
+    FileDialog::setTestMode(true);
+    MessageBox::setTestMode(true);
+}
+
+void TestSavedFiles::save_anna_writesTheExampleBytes()
+{
+    const QString path = m_dir.filePath(QStringLiteral("anna.zvr"));
+    saveThroughReport(anna(), path);
+
+    QCOMPARE(contents(path), annaBytes());
+    QVERIFY(MessageBox::shown().isEmpty());
+    const FileDialog::Request &asked = FileDialog::lastRequest();
+    QVERIFY(asked.save);
+    QCOMPARE(asked.title, QStringLiteral("Zorvane"));
+    QCOMPARE(asked.filter, QStringLiteral("Zorvane (*.zvr)"));
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("zvr"));
+}
+
+void TestSavedFiles::save_cancel_writesNothing()
+{
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+    saveThroughReport(anna(), QString());
+    QVERIFY(FileDialog::lastRequest().save);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestSavedFiles::save_overALongerFile_leavesNoTail()
+{
+    const QString path = m_dir.filePath(QStringLiteral("again.zvr"));
+    write(path, QByteArray(500, 'x'));
+    saveThroughReport(anna(), path);
+    QCOMPARE(contents(path), annaBytes());
+}
+
+void TestSavedFiles::save_thatFails_keepsWhatStoodAndSaysWhy_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder missing") << QStringLiteral("missing/anna.zvr") << QStringLiteral("ANNA");
+    QTest::newRow("target is a folder") << QStringLiteral("folder.zvr") << QStringLiteral("ANNA");
+    // A name that a reading file cannot hold must not cost the file that was there.
+    QTest::newRow("unstorable name over an old file")
+        << QStringLiteral("old.zvr") << QStringLiteral("ANNA \u00e9\u00e9");
+}
+
+void TestSavedFiles::save_thatFails_keepsWhatStoodAndSaysWhy()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.zvr")));
+    write(dir.filePath(QStringLiteral("old.zvr")), annaBytes());
+    const QStringList before = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+
+    BirthData data = anna();
+    data.Name = name;
+    const QString path = dir.filePath(target);
+    saveThroughReport(data, path);
+
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.zvr"))).isDir());
+    QCOMPARE(contents(dir.filePath(QStringLiteral("old.zvr"))), annaBytes());
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    const MessageBox::Record &box = MessageBox::shown().constFirst();
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.title, QStringLiteral("Zorvane"));
+    QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
+    // The system's reason follows the path.
+    const QString reason = box.text.section(QDir::toNativeSeparators(path), 1).trimmed();
+    QVERIFY2(!reason.isEmpty(), qPrintable(box.text));
+}
+
+void TestSavedFiles::open_cancel_isSilent()
+{
+    QCOMPARE(ChooseAndReadReadingFile(nullptr), std::nullopt);
+    const FileDialog::Request &asked = FileDialog::lastRequest();
+    QVERIFY(!asked.save);
+    QCOMPARE(asked.title, QStringLiteral("Select the source file"));
+    QCOMPARE(asked.filter, QStringLiteral("Zorvane (*.zvr)"));
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("zvr"));
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestSavedFiles::open_readsBackWhatWasSaved()
+{
+    const QString path = m_dir.filePath(QStringLiteral("roundtrip.zvr"));
+    BirthData data = anna();
+    data.Name = QStringLiteral("MARY ANN SMITH");
+    data.Day = 31;
+    data.Month = QStringLiteral("December");
+    data.Year = 2024;
+    saveThroughReport(data, path);
+    const QByteArray saved = contents(path);
+
+    FileDialog::setNextFileName(path);
+    const auto lines = ChooseAndReadReadingFile(nullptr);
+    QVERIFY(lines);
+    QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
+                         QStringLiteral("MARY ANN SMITH"), QStringLiteral("31"),
+                         QStringLiteral("December"), QStringLiteral("2024")}));
+    QCOMPARE(contents(path), saved); // opening never changes the file
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestSavedFiles::open_nameMustEndInLowerCaseZvr_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow(".zvr") << QStringLiteral("anna.zvr") << true;
+    QTest::newRow("no dot") << QStringLiteral("annazvr") << true;
+    QTest::newRow(".ZVR") << QStringLiteral("anna.ZVR") << false;
+    QTest::newRow(".Zvr") << QStringLiteral("anna.Zvr") << false;
+    QTest::newRow(".txt") << QStringLiteral("anna.txt") << false;
+    QTest::newRow("zvr then more") << QStringLiteral("anna.zvr.bak") << false;
+}
+
+void TestSavedFiles::open_nameMustEndInLowerCaseZvr()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, accepted);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(fileName);
+    write(path, annaBytes());
+
+    FileDialog::setNextFileName(path);
+    const auto lines = ChooseAndReadReadingFile(nullptr);
+    if (accepted) {
+        QVERIFY(lines);
+        QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
+        QVERIFY(MessageBox::shown().isEmpty());
+    } else {
+        QCOMPARE(lines, std::nullopt);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
+        QCOMPARE(MessageBox::shown().constFirst().title, QStringLiteral("Zorvane"));
+        QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    }
+}
+
+void TestSavedFiles::open_shortAndLongFiles()
+{
+    const QString twoLines = m_dir.filePath(QStringLiteral("two.zvr"));
+    write(twoLines, annaBytes().left(8)); // ANNA, 7
+    FileDialog::setNextFileName(twoLines);
+    auto lines = ChooseAndReadReadingFile(nullptr);
+    QVERIFY(lines);
+    QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
+                         QStringLiteral("ANNA"), QStringLiteral("7"), {}, {}}));
+
+    // Lines after the fourth have no effect, whatever they hold.
+    QByteArray nine = annaBytes();
+    for (int i = 5; i <= 9; ++i)
+        nine += QByteArray::fromHex("8E8E") + "\r\n";
+    const QString nineLines = m_dir.filePath(QStringLiteral("nine.zvr"));
+    write(nineLines, nine);
+    FileDialog::setNextFileName(nineLines);
+    lines = ChooseAndReadReadingFile(nullptr);
+    QVERIFY(lines);
+    QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
+                         QStringLiteral("ANNA"), QStringLiteral("7"), QStringLiteral("March"),
+                         QStringLiteral("1975")}));
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestSavedFiles::open_whatCannotBeRead_isReportedNotEmptied()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.zvr")));
+    const QStringList paths = {dir.filePath(QStringLiteral("folder.zvr")),
+                               dir.filePath(QStringLiteral("gone.zvr"))};
+    for (const QString &path : paths) {
+        MessageBox::clearShown();
+        FileDialog::setNextFileName(path);
+        QCOMPARE(ChooseAndReadReadingFile(nullptr), std::nullopt);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        const MessageBox::Record &box = MessageBox::shown().constFirst();
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
+    }
+}
+
+QTEST_MAIN(TestSavedFiles)
+#include "tst_savedfiles.moc"
