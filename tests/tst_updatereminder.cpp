@@ -1,0 +1,219 @@
+#include "Clock.h"
+#include "MessageBox.h"
+#include "SettingsStore.h"
+#include "ShiftCodec.h"
+#include "UpdateReminder.h"
+#include "UrlOpener.h"
+#include "WebLinks.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Zorvane;
+
+// The reminder against a real settings file: when it is due, what it asks, what it stores.
+class TestUpdateReminder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void settings_landInTheUsersConfigFolder();
+    void firstStart_storesTodayQuietly();
+    void threshold_data();
+    void threshold();
+    void answer_data();
+    void answer();
+    void unreadableValue_startsCountingAfresh_data();
+    void unreadableValue_startsCountingAfresh();
+    void store_hidesKeyAndDate();
+
+private:
+    static QString storedText();
+    static void storeText(const QString &plain);
+
+    std::optional<QTemporaryDir> m_dir;
+};
+
+namespace {
+
+const QDate kToday(2024, 3, 10);
+const QString kText = QStringLiteral("There maybe an update to this software available\r"
+                                     "Do you want to check for an update?");
+
+} // namespace
+
+QString TestUpdateReminder::storedText()
+{
+    return ShiftDecodeText(
+        SettingsStore::value(QStringLiteral("Settings"), *ShiftEncodeText(u"Duration")));
+}
+
+void TestUpdateReminder::storeText(const QString &plain)
+{
+    SettingsStore::setValue(QStringLiteral("Settings"), *ShiftEncodeText(u"Duration"),
+                            *ShiftEncodeText(plain));
+}
+
+void TestUpdateReminder::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestUpdateReminder::init()
+{
+    MessageBox::setTestMode(true);
+    UrlOpener::setTestMode(true);
+    Clock::setToday(kToday);
+    // Each case gets a settings folder of its own, so that no other test run shares the file.
+    m_dir.emplace();
+    QVERIFY(m_dir->isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+}
+
+void TestUpdateReminder::cleanup()
+{
+    Clock::setToday(QDate());
+}
+
+void TestUpdateReminder::settings_landInTheUsersConfigFolder()
+{
+    // Where test mode alone puts the file: the program's own name, never "Unknown Organization".
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    QCOMPARE(SettingsStore::fileName(),
+             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                 QStringLiteral("/zorvane/zorvane.conf"));
+    QVERIFY(SettingsStore::fileName().contains(QStringLiteral("qttest")));
+
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+    QCOMPARE(SettingsStore::fileName(), m_dir->path() + QStringLiteral("/zorvane/zorvane.conf"));
+}
+
+void TestUpdateReminder::firstStart_storesTodayQuietly()
+{
+    QVERIFY(storedText().isEmpty());
+    UpdateReminder(nullptr);
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(UrlOpener::opened().isEmpty());
+    QCOMPARE(storedText(), QStringLiteral("2024-03-10"));
+    QVERIFY(QFile::exists(SettingsStore::fileName()));
+
+    // The same day again: still nothing.
+    UpdateReminder(nullptr);
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestUpdateReminder::threshold_data()
+{
+    QTest::addColumn<int>("storedOffset"); // days from today to the stored date
+    QTest::addColumn<bool>("due");
+    QTest::newRow("same day") << 0 << false;
+    QTest::newRow("14 days ago") << -14 << false;
+    QTest::newRow("15 days ago") << -15 << true;
+    QTest::newRow("a year ago") << -366 << true;
+    QTest::newRow("14 days ahead") << 14 << false;
+    QTest::newRow("15 days ahead (clock set back)") << 15 << true;
+}
+
+void TestUpdateReminder::threshold()
+{
+    QFETCH(int, storedOffset);
+    QFETCH(bool, due);
+    const QString stored = kToday.addDays(storedOffset).toString(Qt::ISODate);
+    storeText(stored);
+    MessageBox::setNextAnswer(QMessageBox::No);
+
+    UpdateReminder(nullptr);
+
+    if (!due) {
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(storedText(), stored);
+        return;
+    }
+    QCOMPARE(MessageBox::shown().size(), 1);
+    const MessageBox::Record &box = MessageBox::shown().constFirst();
+    QCOMPARE(box.text, kText);
+    QVERIFY(!box.text.contains(u'\n'));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.title, QStringLiteral("Zorvane"));
+    QCOMPARE(storedText(), QStringLiteral("2024-03-10"));
+}
+
+void TestUpdateReminder::answer_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QList<QUrl>>("opened");
+    QTest::newRow("Yes") << QMessageBox::Yes << QList<QUrl>{DownloadPageUrl()};
+    QTest::newRow("No") << QMessageBox::No << QList<QUrl>{};
+}
+
+void TestUpdateReminder::answer()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QList<QUrl>, opened);
+    storeText(QStringLiteral("2024-01-01"));
+    MessageBox::setNextAnswer(answer);
+
+    UpdateReminder(nullptr);
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(UrlOpener::opened(), opened);
+    QCOMPARE(storedText(), QStringLiteral("2024-03-10"));
+
+    // Whatever the answer, the next reminder is due 15 days on, not before.
+    MessageBox::clearShown();
+    UrlOpener::clearOpened();
+    Clock::setToday(kToday.addDays(14));
+    UpdateReminder(nullptr);
+    QVERIFY(MessageBox::shown().isEmpty());
+    Clock::setToday(kToday.addDays(15));
+    UpdateReminder(nullptr);
+    QCOMPARE(MessageBox::shown().size(), 1);
+}
+
+void TestUpdateReminder::unreadableValue_startsCountingAfresh_data()
+{
+    QTest::addColumn<QString>("stored"); // plain text before encoding
+    QTest::newRow("words") << QStringLiteral("not a date");
+    QTest::newRow("no such day") << QStringLiteral("2024-02-30");
+    QTest::newRow("a locale's short date") << QStringLiteral("03/10/2024");
+    QTest::newRow("cut short") << QStringLiteral("2024-0");
+}
+
+void TestUpdateReminder::unreadableValue_startsCountingAfresh()
+{
+    QFETCH(QString, stored);
+    storeText(stored);
+
+    UpdateReminder(nullptr);
+    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(storedText(), QStringLiteral("2024-03-10"));
+
+    // Healed: from now on the reminder counts from today as usual.
+    Clock::setToday(kToday.addDays(15));
+    UpdateReminder(nullptr);
+    QCOMPARE(MessageBox::shown().size(), 1);
+}
+
+void TestUpdateReminder::store_hidesKeyAndDate()
+{
+    UpdateReminder(nullptr);
+    QFile file(SettingsStore::fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(!bytes.isEmpty());
+    QVERIFY(bytes.contains("[Settings]"));
+    QVERIFY(!bytes.contains("Duration"));
+    QVERIFY(!bytes.contains("2024"));
+    QVERIFY(!bytes.contains("03-10"));
+}
+
+QTEST_MAIN(TestUpdateReminder)
+#include "tst_updatereminder.moc"
