@@ -20,6 +20,20 @@ TestState &testState()
     return s;
 }
 
+// Qt's dialog keeps offering "Pages from" even with page ranges switched off. The controls are
+// found by the names Qt's own form gives them; should a Qt version rename them, nothing is hidden.
+void hidePageRangeChoice(QPrintDialog &dialog)
+{
+    auto *range = dialog.findChild<QWidget *>(QStringLiteral("gbPrintRange"));
+    if (!range)
+        return;
+    for (const char *name :
+         {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit"}) {
+        if (auto *control = range->findChild<QWidget *>(QLatin1StringView(name)))
+            control->hide();
+    }
+}
+
 } // namespace
 
 bool PrintDialog::exec(QPrinter &printer, QWidget *parent, bool hasSelection)
@@ -41,6 +55,7 @@ bool PrintDialog::exec(QPrinter &printer, QWidget *parent, bool hasSelection)
     dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
     dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection
                                       : QAbstractPrintDialog::AllPages);
+    hidePageRangeChoice(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 
