@@ -249,6 +249,13 @@ void ReportWindow::done(int result)
     QDialog::done(result);
 }
 
+void ReportWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The insertion point stays at the end of the report, but the reader starts at its top.
+    m_rtb->verticalScrollBar()->setValue(0);
+}
+
 void ReportWindow::Form_Load(const ReportSources &sources)
 {
     m_links.attach(m_rtb);
@@ -293,9 +300,7 @@ void ReportWindow::compose(const ReportSources &sources)
     c.valueFromControl("lblSunSignDesc", kCrLf);
     c.value(reportGeneratedBy() + kCrLf);
 
-    // The insertion point stays at the end, but the reader starts at the top.
     m_rtb->setTextCursor(c.cursor());
-    m_rtb->verticalScrollBar()->setValue(0);
 }
 
 void ReportWindow::cmdSave_Click()
@@ -313,6 +318,7 @@ void ReportWindow::cmdSave_Click()
 void ReportWindow::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kAppTitle);
     const bool hasSelection = m_rtb->textCursor().hasSelection();
     if (!PrintDialog::exec(printer, this, hasSelection))
         return;
