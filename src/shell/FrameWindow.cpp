@@ -1,0 +1,272 @@
+#include "FrameWindow.h"
+
+#include "AboutBox.h"
+#include "AppIcon.h"
+#include "AppInfo.h"
+#include "DisplayWindow.h"
+#include "EntryForm.h"
+#include "ReportWindow.h"
+#include "ShutDown.h"
+#include "Twips.h"
+#include "WebLinks.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace Zorvane {
+
+namespace {
+
+constexpr double kBannerStripHeight = 615;
+constexpr double kNameStripHeight = 360;
+constexpr double kButtonBarHeight = 855;
+constexpr double kButtonTop = 240;
+constexpr double kButtonHeight = 375;
+
+const QColor kNameStripGreen(128, 255, 128);
+
+QWidget *strip(double heightTwips, const QColor &background, QWidget *parent)
+{
+    auto *w = new QWidget(parent);
+    w->setFixedHeight(twips(heightTwips));
+    setColors(w, kWhite, background);
+    return w;
+}
+
+QPushButton *barButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setFont(verdana(8.25, true));
+    setColors(b, Qt::black, kWhite);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(QLatin1StringView(name));
+    return a;
+}
+
+QAction *separator(QMenu *menu, const char *name)
+{
+    QAction *a = menu->addSeparator();
+    a->setObjectName(QLatin1StringView(name));
+    return a;
+}
+
+int centredTop(const QWidget *child, const QWidget *strip)
+{
+    return (strip->height() - child->height()) / 2;
+}
+
+} // namespace
+
+BannerLabel::BannerLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void BannerLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a release over the label of the button that was pressed on it.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        m_click) {
+        m_click();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+QString CommunityBannerText()
+{
+    const QUrl site(kSiteAddress);
+    const QString where = site.host().isEmpty() ? kSiteAddress : site.host();
+    return QStringLiteral("Join the Zorvane community at ") + where;
+}
+
+FrameLefts FrameLayout(double screenWidth, double bannerWidth, double nameWidth,
+                       double displayWidth)
+{
+    FrameLefts l;
+    l.banner = (screenWidth - bannerWidth) / 2;
+    l.name = (screenWidth - nameWidth) / 2;
+    l.exit = screenWidth - (kMdiExitWidth + 20);
+    l.back = screenWidth - (kBackWidth + 1400);
+    l.display = (screenWidth - displayWidth) / 2;
+    l.print = screenWidth - (kPrintWidth + 2700);
+    return l;
+}
+
+FrameWindow::FrameWindow(EntryForm *entryForm, QWidget *parent)
+    : QMainWindow(parent), m_entryForm(entryForm)
+{
+    setObjectName(QStringLiteral("frmMdi"));
+    setWindowTitle(kVersionCaption);
+    setWindowIcon(AppIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *central = new QWidget(this);
+    setColors(central, kWhite, kNavy);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    QWidget *bannerStrip = strip(kBannerStripHeight, kNavy, central);
+    m_lblQuillmereBanner = new BannerLabel(CommunityBannerText(), bannerStrip);
+    m_lblQuillmereBanner->setObjectName(QStringLiteral("lblQuillmereBanner"));
+    m_lblQuillmereBanner->setFont(verdana(9.75, true, true));
+    setColors(m_lblQuillmereBanner, kWhite);
+    m_lblQuillmereBanner->adjustSize();
+    m_lblQuillmereBanner->setClickHandler([this] { lblQuillmereBanner_Click(); });
+
+    QWidget *nameStrip = strip(kNameStripHeight, kNameStripGreen, central);
+    m_lblSoftwareName = new QLabel(QStringLiteral("Zorvane"), nameStrip);
+    m_lblSoftwareName->setObjectName(QStringLiteral("lblSoftwareName"));
+    m_lblSoftwareName->setFont(verdana(14.25, true));
+    setColors(m_lblSoftwareName, kDarkRed);
+    m_lblSoftwareName->adjustSize();
+
+    // The display is larger than some laptop screens; it scrolls there rather than being cut.
+    m_client = new QScrollArea(central);
+    m_client->setFrameShape(QFrame::NoFrame);
+    m_client->setWidgetResizable(true);
+    setColors(m_client->viewport(), kWhite, kNavy);
+    m_displayArea = new QWidget;
+    setColors(m_displayArea, kWhite, kNavy);
+    m_client->setWidget(m_displayArea);
+
+    QWidget *buttonBar = strip(kButtonBarHeight, kNavy, central);
+    m_cmdPrint = barButton("cmdPrint", QStringLiteral("&Print"), buttonBar);
+    m_cmdBack = barButton("cmdBack", QStringLiteral("&Back"), buttonBar);
+    m_cmdMdiExit = barButton("cmdMdiExit", QStringLiteral("&Exit"), buttonBar);
+    connect(m_cmdPrint, &QPushButton::clicked, this, &FrameWindow::cmdPrint_Click);
+    connect(m_cmdBack, &QPushButton::clicked, this, &FrameWindow::cmdBack_Click);
+    connect(m_cmdMdiExit, &QPushButton::clicked, this, &FrameWindow::cmdMdiExit_Click);
+
+    column->addWidget(bannerStrip);
+    column->addWidget(nameStrip);
+    column->addWidget(m_client, 1);
+    column->addWidget(buttonBar);
+    setCentralWidget(central);
+
+    buildMenus();
+    MDIForm_Load();
+}
+
+FrameWindow::~FrameWindow() = default;
+
+DisplayWindow *FrameWindow::display() const
+{
+    return m_display;
+}
+
+void FrameWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(menuItem(file, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
+            &FrameWindow::cmdPrint_Click);
+    connect(menuItem(file, "mnuBack", QStringLiteral("&Back")), &QAction::triggered, this,
+            &FrameWindow::cmdBack_Click);
+    connect(menuItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &FrameWindow::cmdMdiExit_Click);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(menuItem(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+            [] { OpenHelpPage(); });
+    connect(menuItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, [] { OpenHomePage(); });
+    separator(help, "mnuSep1");
+    connect(menuItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, [] { OpenDownloadPage(); });
+    separator(help, "mnuSep2");
+    connect(menuItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
+            this, [this] { ShowAboutBox(this); });
+}
+
+void FrameWindow::MDIForm_Load()
+{
+    m_display = new DisplayWindow(m_displayArea);
+    m_display->setAttribute(Qt::WA_DeleteOnClose);
+
+    // Laid out once against the screen, not the frame: restoring the frame keeps these places.
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const double screenWidth = toTwips(s ? s->geometry().width() : 0);
+    const FrameLefts lefts =
+        FrameLayout(screenWidth, toTwips(m_lblQuillmereBanner->width()),
+                    toTwips(m_lblSoftwareName->width()), toTwips(m_display->width()));
+
+    const QWidget *bannerStrip = m_lblQuillmereBanner->parentWidget();
+    m_lblQuillmereBanner->move(twips(lefts.banner), centredTop(m_lblQuillmereBanner, bannerStrip));
+    const QWidget *nameStrip = m_lblSoftwareName->parentWidget();
+    m_lblSoftwareName->move(twips(lefts.name), centredTop(m_lblSoftwareName, nameStrip));
+    place(m_cmdMdiExit, {"cmdMdiExit", lefts.exit, kButtonTop, kMdiExitWidth, kButtonHeight});
+    place(m_cmdBack, {"cmdBack", lefts.back, kButtonTop, kBackWidth, kButtonHeight});
+    m_display->move(twips(lefts.display), 0);
+    m_displayArea->setMinimumSize(qMax(0, m_display->x()) + m_display->width(),
+                                  m_display->height());
+    place(m_cmdPrint, {"cmdPrint", lefts.print, kButtonTop, kPrintWidth, kButtonHeight});
+
+    // Restored from maximized, the frame still covers the screen: the buttons stand at the
+    // screen's right edge and would be cut off in a smaller frame.
+    if (s) {
+        move(s->availableGeometry().topLeft());
+        resize(s->availableGeometry().size());
+    }
+}
+
+void FrameWindow::cmdPrint_Click()
+{
+    ReportSources sources;
+    if (m_entryForm) {
+        sources.birthData = m_entryForm->birthData();
+        sources.monthText = m_entryForm->monthText();
+        sources.dayText = m_entryForm->dayText();
+        sources.yearText = m_entryForm->yearText();
+    }
+    sources.display = m_display;
+    ShowReport(this, sources);
+}
+
+void FrameWindow::cmdBack_Click()
+{
+    m_goingBack = true;
+    close();
+    if (m_entryForm) {
+        m_entryForm->show();
+        m_entryForm->activateWindow();
+    }
+}
+
+void FrameWindow::cmdMdiExit_Click()
+{
+    close();
+}
+
+void FrameWindow::lblQuillmereBanner_Click()
+{
+    OpenHomePage();
+}
+
+void FrameWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_goingBack)
+        ShutDown();
+    if (m_display)
+        m_display->close();
+    event->accept();
+    emit frameClosed();
+}
+
+} // namespace Zorvane

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QPushButton;
+class QScrollArea;
+
+namespace Zorvane {
+
+class DisplayWindow;
+class EntryForm;
+
+// A label that runs its handler when clicked, as the banners do.
+class BannerLabel : public QLabel
+{
+public:
+    explicit BannerLabel(const QString &text, QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(BannerLabel)
+
+    void setClickHandler(std::function<void()> handler) { m_click = std::move(handler); }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    std::function<void()> m_click;
+};
+
+// One line advertising the maker's web community.
+QString CommunityBannerText();
+
+// Left edges in twips of the frame's elements for a screen W twips wide.
+struct FrameLefts
+{
+    double banner = 0;
+    double name = 0;
+    double exit = 0;
+    double back = 0;
+    double display = 0;
+    double print = 0;
+};
+
+inline constexpr double kPrintWidth = 1260;
+inline constexpr double kBackWidth = 1260;
+inline constexpr double kMdiExitWidth = 1335;
+
+FrameLefts FrameLayout(double screenWidth, double bannerWidth, double nameWidth,
+                       double displayWidth);
+
+// frmMdi: the maximized frame around the display window, with its banner, the program's name
+// and the Print, Back and Exit buttons.
+class FrameWindow : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FrameWindow)
+
+public:
+    explicit FrameWindow(EntryForm *entryForm, QWidget *parent = nullptr);
+    ~FrameWindow() override;
+
+    DisplayWindow *display() const;
+
+    void cmdPrint_Click();
+    void cmdBack_Click();
+    void cmdMdiExit_Click();
+    void lblQuillmereBanner_Click();
+
+signals:
+    // The frame has been closed, by Back or on the way out; it is deleted soon after.
+    void frameClosed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void MDIForm_Load();
+    void buildMenus();
+
+    QPointer<EntryForm> m_entryForm;
+    QPointer<DisplayWindow> m_display;
+    QWidget *m_displayArea = nullptr;
+    QScrollArea *m_client = nullptr;
+    BannerLabel *m_lblQuillmereBanner = nullptr;
+    QLabel *m_lblSoftwareName = nullptr;
+    QPushButton *m_cmdPrint = nullptr;
+    QPushButton *m_cmdBack = nullptr;
+    QPushButton *m_cmdMdiExit = nullptr;
+    bool m_goingBack = false;
+};
+
+} // namespace Zorvane
