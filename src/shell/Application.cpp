@@ -2,28 +2,37 @@
 
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "EntryForm.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QLabel>
+
+#include <memory>
 
 namespace Zorvane {
 
 int StartUp(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Before anything reads or writes the per-user settings.
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
     QApplication::setApplicationName(QStringLiteral("zorvane"));
     QApplication::setApplicationDisplayName(kAppTitle);
     QApplication::setWindowIcon(AppIcon());
+    // The program ends through ShutDown only: Back closes the last visible window on its way
+    // to showing the entry form again.
+    QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
 
-    // The entry form replaces this window.
-    QLabel placeholder(kVersionCaption);
-    placeholder.setWindowTitle(kVersionCaption);
-    placeholder.resize(twips(7440), twips(5295));
-    placeholder.show();
-    return app.exec();
+    int status = 0;
+    {
+        const auto entryForm = std::make_unique<EntryForm>();
+        entryForm->show();
+        status = QApplication::exec();
+        // Windows closed on the way out are deleted before the entry form they refer to.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return status;
 }
 
 } // namespace Zorvane
