@@ -1,0 +1,293 @@
+#include "AppInfo.h"
+#include "LinkHandler.h"
+#include "ReportWindow.h"
+#include "Twips.h"
+#include "UrlOpener.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace Zorvane;
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    // Links
+    void webAddresses_data();
+    void webAddresses();
+    void bothGeneratedByLines_areLinksToTheSite();
+    void addressesInsideTheTexts_areLinks();
+    void leftPressOnLink_opensOnce_andStillReachesTheBox();
+    void otherPresses_openNothing();
+    void detached_opensNothing_andDetachingTwiceIsHarmless();
+    void closingAndReopening_keepsLinksWorking();
+
+private:
+    static ReportSources sources(const QWidget *display = nullptr);
+    // Where the first character after the start of text's first occurrence is drawn.
+    static QPoint pointInside(QTextEdit *box, const QString &text, int from = 0);
+    static QTextEdit *box(QWidget *report);
+};
+
+ReportSources TestReport::sources(const QWidget *display)
+{
+    ReportSources s;
+    s.birthData.Name = QStringLiteral("ANNA");
+    s.birthData.Day = 7;
+    s.birthData.Month = QStringLiteral("March");
+    s.birthData.Year = 1975;
+    s.monthText = QStringLiteral("March");
+    s.dayText = QStringLiteral("7");
+    s.yearText = QStringLiteral("1975");
+    s.display = display;
+    return s;
+}
+
+QTextEdit *TestReport::box(QWidget *report)
+{
+    return report->findChild<QTextEdit *>(QStringLiteral("RTB"));
+}
+
+QPoint TestReport::pointInside(QTextEdit *box, const QString &text, int from)
+{
+    const QTextCursor found = box->document()->find(text, from);
+    if (found.isNull())
+        return {-1, -1};
+    QTextCursor at(box->document());
+    at.setPosition(found.selectionStart() + 2);
+    box->setTextCursor(at);
+    box->ensureCursorVisible();
+    return box->cursorRect(at).center();
+}
+
+void TestReport::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+void TestReport::init()
+{
+    UrlOpener::setTestMode(true);
+}
+
+void TestReport::webAddresses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hrefs");
+
+    QTest::newRow("none") << QStringLiteral("Wisdom, Revelation. Www is not an address.")
+                          << QStringList() << QStringList();
+    QTest::newRow("sentence end") << QStringLiteral("Read more at https://example.org/tree.")
+                                  << QStringList{QStringLiteral("https://example.org/tree")}
+                                  << QStringList{QStringLiteral("https://example.org/tree")};
+    QTest::newRow("www gets a scheme") << QStringLiteral("(see www.example.org), then")
+                                       << QStringList{QStringLiteral("www.example.org")}
+                                       << QStringList{QStringLiteral("http://www.example.org")};
+    QTest::newRow("own brackets kept")
+        << QStringLiteral("[https://en.example.org/wiki/Tree_(Kabbalah)]")
+        << QStringList{QStringLiteral("https://en.example.org/wiki/Tree_(Kabbalah)")}
+        << QStringList{QStringLiteral("https://en.example.org/wiki/Tree_(Kabbalah)")};
+    QTest::newRow("two, mixed case scheme")
+        << QStringLiteral("HTTP://A.EXAMPLE.COM and ftp://files.example.com/a?b=1;")
+        << QStringList{QStringLiteral("HTTP://A.EXAMPLE.COM"),
+                       QStringLiteral("ftp://files.example.com/a?b=1")}
+        << QStringList{QStringLiteral("HTTP://A.EXAMPLE.COM"),
+                       QStringLiteral("ftp://files.example.com/a?b=1")};
+    QTest::newRow("mail") << QStringLiteral("mailto:reader@example.com")
+                          << QStringList{QStringLiteral("mailto:reader@example.com")}
+                          << QStringList{QStringLiteral("mailto:reader@example.com")};
+    QTest::newRow("scheme alone") << QStringLiteral("https:// and www.") << QStringList()
+                                  << QStringList();
+    QTest::newRow("glued to a word")
+        << QStringLiteral("xhttps://example.org") << QStringList() << QStringList();
+}
+
+void TestReport::webAddresses()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, hrefs);
+    QStringList foundShown;
+    QStringList foundHrefs;
+    for (const WebAddress &a : FindWebAddresses(text)) {
+        foundShown << text.mid(a.start, a.length);
+        foundHrefs << a.href;
+    }
+    QCOMPARE(foundShown, shown);
+    QCOMPARE(foundHrefs, hrefs);
+}
+
+void TestReport::bothGeneratedByLines_areLinksToTheSite()
+{
+    QWidget display;
+    auto *portrait = new QLabel(QStringLiteral("You are patient."), &display);
+    portrait->setObjectName(QStringLiteral("lblSunSignDesc"));
+    ReportWindow report(sources(&display));
+    QTextDocument *doc = box(&report)->document();
+    const QString line = QStringLiteral("Report Generated By ") + kSiteAddress;
+
+    const QTextBlock first = doc->firstBlock();
+    QTextBlock last = doc->lastBlock();
+    while (last.isValid() && last.text().isEmpty())
+        last = last.previous();
+    QCOMPARE(first.text(), line);
+    QCOMPARE(last.text(), line);
+
+    for (const QTextBlock &block : {first, last}) {
+        QStringList hrefs;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().isAnchor()) {
+                QCOMPARE(f.text(), kSiteAddress);
+                QVERIFY(f.charFormat().fontUnderline());
+                hrefs << f.charFormat().anchorHref();
+            } else {
+                QCOMPARE(f.text(), QStringLiteral("Report Generated By "));
+            }
+        }
+        QCOMPARE(hrefs, QStringList{kSiteAddress});
+    }
+    // The link keeps the colour of the line it stands in.
+    QTextCursor end(last);
+    end.movePosition(QTextCursor::EndOfBlock);
+    QCOMPARE(end.charFormat().foreground().color(), QColor(128, 0, 128));
+}
+
+void TestReport::addressesInsideTheTexts_areLinks()
+{
+    QWidget display;
+    auto *path = new QPlainTextEdit(&display);
+    path->setObjectName(QStringLiteral("txtPathDecs"));
+    path->setPlainText(QStringLiteral("The path is described at www.example.org/ayin."));
+    auto *head = new QLabel(QStringLiteral("Path Of Ayin"), &display);
+    head->setObjectName(QStringLiteral("lblPathName"));
+
+    ReportWindow report(sources(&display));
+    const QTextCursor found =
+        box(&report)->document()->find(QStringLiteral("www.example.org/ayin"));
+    QVERIFY(!found.isNull());
+    QTextCursor inside(box(&report)->document());
+    inside.setPosition(found.selectionStart() + 1);
+    QCOMPARE(inside.charFormat().anchorHref(), QStringLiteral("http://www.example.org/ayin"));
+    inside.setPosition(found.selectionEnd() + 1); // the full stop after it is no part of it
+    QVERIFY(!inside.charFormat().isAnchor());
+}
+
+void TestReport::leftPressOnLink_opensOnce_andStillReachesTheBox()
+{
+    ReportWindow report(sources());
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    QTextEdit *rtb = box(&report);
+    const QPoint onLink = pointInside(rtb, kSiteAddress);
+    rtb->moveCursor(QTextCursor::End);
+    const int linkStart = rtb->document()->find(kSiteAddress).selectionStart();
+
+    QTest::mousePress(rtb->viewport(), Qt::LeftButton, {}, onLink);
+    QCOMPARE(UrlOpener::opened(), QList<QUrl>{QUrl(kSiteAddress)});
+    // The box placed its cursor where the press was, as for any press.
+    QVERIFY(rtb->textCursor().position() > linkStart);
+    QVERIFY(rtb->textCursor().position() < linkStart + kSiteAddress.size());
+    QTest::mouseRelease(rtb->viewport(), Qt::LeftButton, {}, onLink);
+    QCOMPARE(UrlOpener::opened().size(), 1);
+
+    // A drag that starts on a link still selects.
+    const QPoint further = pointInside(rtb, QStringLiteral("Name :- "));
+    UrlOpener::clearOpened();
+    QTest::mousePress(rtb->viewport(), Qt::LeftButton, {}, onLink);
+    QTest::mouseMove(rtb->viewport(), further);
+    QTest::mouseRelease(rtb->viewport(), Qt::LeftButton, {}, further);
+    QVERIFY(rtb->textCursor().hasSelection());
+    QCOMPARE(UrlOpener::opened().size(), 1);
+}
+
+void TestReport::otherPresses_openNothing()
+{
+    ReportWindow report(sources());
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    QTextEdit *rtb = box(&report);
+    const QPoint onLink = pointInside(rtb, kSiteAddress);
+    const QPoint onText = pointInside(rtb, QStringLiteral("Generated"));
+    const QPoint onName = pointInside(rtb, QStringLiteral("ANNA"));
+
+    QTest::mousePress(rtb->viewport(), Qt::LeftButton, {}, onText);
+    QTest::mouseRelease(rtb->viewport(), Qt::LeftButton, {}, onText);
+    QTest::mousePress(rtb->viewport(), Qt::LeftButton, {}, onName);
+    QTest::mouseRelease(rtb->viewport(), Qt::LeftButton, {}, onName);
+    QTest::mousePress(rtb->viewport(), Qt::RightButton, {}, onLink);
+    QTest::mouseRelease(rtb->viewport(), Qt::RightButton, {}, onLink);
+    QTest::mouseMove(rtb->viewport(), onLink);
+    QCOMPARE(UrlOpener::opened(), QList<QUrl>());
+}
+
+void TestReport::detached_opensNothing_andDetachingTwiceIsHarmless()
+{
+    QTextEdit edit;
+    edit.resize(400, 200);
+    edit.setPlainText(QStringLiteral("Visit https://example.org today"));
+    LinkHandler links;
+    links.detach();
+    links.attach(&edit);
+    QVERIFY(links.isAttached());
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    const QPoint onLink = pointInside(&edit, QStringLiteral("https://example.org"));
+
+    QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, onLink);
+    QCOMPARE(UrlOpener::opened(), QList<QUrl>{QUrl(QStringLiteral("https://example.org"))});
+
+    links.detach();
+    links.detach();
+    QVERIFY(!links.isAttached());
+    QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, onLink);
+    QCOMPARE(UrlOpener::opened().size(), 1);
+
+    links.attach(&edit);
+    QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, onLink);
+    QCOMPARE(UrlOpener::opened().size(), 2);
+}
+
+void TestReport::closingAndReopening_keepsLinksWorking()
+{
+    QWidget frame;
+    frame.resize(800, 600);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    int openings = 0;
+    const auto pressLinkThenClose = [&] {
+        auto *report = frame.findChild<QDialog *>(QStringLiteral("frmSave"));
+        QVERIFY(report);
+        QVERIFY(report->isModal());
+        QVERIFY(QTest::qWaitForWindowExposed(report));
+        ++openings;
+        QTextEdit *rtb = box(report);
+        QTest::mousePress(rtb->viewport(), Qt::LeftButton, {}, pointInside(rtb, kSiteAddress));
+        QTest::mouseRelease(rtb->viewport(), Qt::LeftButton, {}, pointInside(rtb, kSiteAddress));
+        report->close();
+    };
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, &frame, pressLinkThenClose);
+        ShowReport(&frame, sources());
+        // Closed means gone: every Print builds its own report.
+        QTRY_VERIFY(!frame.findChild<QDialog *>(QStringLiteral("frmSave")));
+    }
+    QCOMPARE(openings, 2);
+    QCOMPARE(UrlOpener::opened(), (QList<QUrl>{QUrl(kSiteAddress), QUrl(kSiteAddress)}));
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
