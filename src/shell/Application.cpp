@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "EntryForm.h"
+#include "SingleInstance.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -18,6 +19,10 @@ int StartUp(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
     QApplication::setApplicationName(QStringLiteral("zorvane"));
     QApplication::setApplicationDisplayName(kAppTitle);
+    // Held until the program ends; a second start stops here, before any window of its own.
+    const SingleInstance instance(SingleInstance::userLockDir());
+    if (!ProceedAsOnlyInstance(instance))
+        return 0;
     QApplication::setWindowIcon(AppIcon());
     // The program ends through ShutDown only: Back closes the last visible window on its way
     // to showing the entry form again.
