@@ -1,8 +1,19 @@
 #include "AppInfo.h"
+#include "Clock.h"
+#include "EntryForm.h"
+#include "FrameWindow.h"
+#include "MessageBox.h"
+#include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
 
+#include <QAction>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace Zorvane;
 
@@ -16,6 +27,18 @@ private slots:
     void init();
     void link_data();
     void link();
+    void helpMenu_data();
+    void helpMenu();
+    void banner_data();
+    void banner();
+    void cleanupTestCase();
+
+private:
+    QWidget *window(const QString &name) const;
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<EntryForm> m_entryForm;
+    std::unique_ptr<FrameWindow> m_frame;
 };
 
 namespace {
@@ -42,7 +65,32 @@ QString expectedAddress(const char *key)
 
 void TestWebLinks::initTestCase()
 {
+    installFontSubstitutes();
     UrlOpener::setTestMode(true);
+    // The entry form runs the update reminder as it loads: keep it to a settings file of ours.
+    MessageBox::setTestMode(true);
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_settings.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+
+    m_entryForm = std::make_unique<EntryForm>();
+    m_entryForm->show();
+    m_frame = std::make_unique<FrameWindow>(m_entryForm.get());
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+}
+
+void TestWebLinks::cleanupTestCase()
+{
+    m_frame.reset();
+    m_entryForm.reset();
+}
+
+QWidget *TestWebLinks::window(const QString &name) const
+{
+    if (name == u"entry form")
+        return m_entryForm.get();
+    return m_frame.get();
 }
 
 void TestWebLinks::init()
@@ -70,6 +118,63 @@ void TestWebLinks::link()
     link.open();
     link.open();
     QCOMPARE(UrlOpener::opened(), (QList<QUrl>{QUrl(expected), QUrl(expected)}));
+}
+
+void TestWebLinks::helpMenu_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QUrl>("expected");
+    for (const char *w : {"entry form", "frame"}) {
+        const QString name = QLatin1StringView(w);
+        QTest::addRow("%s mnuOnline", w)
+            << name << u"mnuOnline"_qs << u"&Online Help"_qs << HelpPageUrl();
+        QTest::addRow("%s mnuVisit", w)
+            << name << u"mnuVisit"_qs << u"&Visit Us Online"_qs << HomePageUrl();
+        QTest::addRow("%s mnuUpdate", w)
+            << name << u"mnuUpdate"_qs << u"Check for Software &Update"_qs << DownloadPageUrl();
+    }
+}
+
+void TestWebLinks::helpMenu()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    QFETCH(QUrl, expected);
+    const QList<QAction *> actions = this->window(window)->findChildren<QAction *>(item);
+    QCOMPARE(actions.size(), 1);
+    QCOMPARE(actions.constFirst()->text(), caption);
+
+    actions.constFirst()->trigger();
+    QCOMPARE(UrlOpener::opened(), QList<QUrl>{expected});
+}
+
+void TestWebLinks::banner_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("entry form Label61") << u"entry form"_qs << u"Label61"_qs;
+    QTest::newRow("frame lblQuillmereBanner") << u"frame"_qs << u"lblQuillmereBanner"_qs;
+}
+
+void TestWebLinks::banner()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, label);
+    QWidget *banner = this->window(window)->findChild<QWidget *>(label);
+    QVERIFY(banner);
+    QVERIFY(banner->isVisible());
+    QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseClick(banner, Qt::LeftButton);
+    QCOMPARE(UrlOpener::opened(), QList<QUrl>{HomePageUrl()});
+
+    // Only the left button follows the link.
+    UrlOpener::clearOpened();
+    QTest::mouseClick(banner, Qt::RightButton);
+    QVERIFY(UrlOpener::opened().isEmpty());
 }
 
 QTEST_MAIN(TestWebLinks)
