@@ -1,0 +1,266 @@
+#include "TreeOfLife.h"
+
+#include "Controls.h"
+#include "DiagramItem.h"
+#include "HandCursor.h"
+#include "Twips.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace Zorvane {
+
+namespace {
+
+const QColor kPathNameGreen(0, 255, 0);
+const QColor kLeaderGreen(139, 193, 119);
+
+constexpr double kCircleWidth = 735;
+constexpr double kCircleHeight = 615;
+constexpr int kPathLineWidth = 6;
+constexpr int kLeaderLineWidth = 2;
+
+struct Sphere
+{
+    double circleLeft;
+    double circleTop;
+    const char *caption; // the blanks decide where the caption breaks
+    double labelLeft;
+    double labelWidth;
+};
+
+// By sphere index: the Sephira's number minus one, Daat last.
+constexpr std::array<Sphere, kDiagramSpheres> kSpheres{{
+    {1560, 120, "   1   Keter", 1560, 735},
+    {2760, 1080, " 2 Chokmah", 2640, 975},
+    {360, 1080, "     3     Binah", 360, 735},
+    {2760, 2520, " 4 Chesed", 2760, 735},
+    {360, 2520, "5 Gevurah", 240, 855},
+    {1560, 3600, "6 Tiphereth", 1440, 975},
+    {2760, 4560, " 7 Netzach", 2640, 975},
+    {360, 4560, "    8    Hod", 360, 735},
+    {1560, 5520, " 9  Yesod", 1560, 735},
+    {1560, 6600, " 10 Malkhuth", 1440, 945},
+    {1560, 1560, "         Daat", 1560, 735},
+}};
+constexpr int kDaat = 10;
+
+struct Segment
+{
+    const char *name;
+    double x1;
+    double y1;
+    double x2;
+    double y2;
+};
+
+// Rim to rim; named by the Sephira numbers they join, lower first.
+constexpr std::array<Segment, 22> kPathLines{{
+    {"ln12", 2160, 600, 3000, 1080},   {"ln13", 1800, 480, 720, 1200},
+    {"ln16", 1920, 720, 1920, 3600},   {"ln23", 960, 1440, 2760, 1440},
+    {"ln24", 3240, 1680, 3240, 2640},  {"ln26", 3000, 1560, 1920, 3840},
+    {"ln35", 600, 1560, 600, 2640},    {"ln36", 840, 1560, 1800, 3600},
+    {"ln45", 960, 2760, 2760, 2760},   {"ln46", 2880, 2880, 2040, 3720},
+    {"ln47", 3240, 3120, 3240, 4680},  {"ln56", 960, 2880, 1800, 3720},
+    {"ln58", 600, 3000, 600, 4680},    {"ln67", 2160, 4080, 2880, 4800},
+    {"ln68", 1680, 4080, 960, 4800},   {"ln69", 1920, 4200, 1920, 5520},
+    {"ln78", 1080, 4800, 2880, 4800},  {"ln79", 2880, 5040, 2160, 5640},
+    {"ln710", 3120, 5040, 2160, 6720}, {"ln89", 960, 5040, 1680, 5760},
+    {"ln810", 720, 5040, 1680, 6720},  {"ln910", 1920, 6120, 1920, 6600},
+}};
+
+struct PathName
+{
+    const char *label;
+    const char *caption;
+    double left;
+    double top;
+    Segment leader; // from a point on the path to just left of the label
+};
+
+constexpr std::array<PathName, 12> kPathNames{{
+    {"Label10", "Path of H\u00e9", 3720, 1680, {"Line1", 2880, 1800, 3600, 1800}},
+    {"Label13", "Path of Vau", 3720, 2400, {"Line2", 3240, 2520, 3600, 2520}},
+    {"Label11", "Path of Zain", 2880, 360, {"Line3", 1080, 2040, 2760, 600}},
+    {"Label12", "Path of Cheth", 3720, 2160, {"Line4", 600, 2280, 3600, 2280}},
+    {"Label21", "Path of Teth", 3720, 3720, {"Line12", 1560, 2760, 3600, 3840}},
+    {"Label15", "Path of Yod", 3720, 3240, {"Line7", 2400, 3360, 3600, 3360}},
+    {"Label16", "Path of Lamed", 3720, 3480, {"Line6", 1680, 3600, 3600, 3600}},
+    {"Label17", "Path of Nun", 3720, 4440, {"Line8", 2640, 4560, 3600, 4560}},
+    {"Label20", "Path of Samekh", 3720, 5160, {"Line10", 1920, 5280, 3600, 5280}},
+    {"Label18", "Path of Ayin", 3720, 4080, {"Line5", 1560, 4200, 3600, 4200}},
+    {"Label14", "Path of Tzaddi", 3720, 5400, {"Line9", 2280, 5520, 3600, 5520}},
+    {"Label22", "Path of Qoph", 3720, 6000, {"Line11", 2520, 6120, 3600, 6120}},
+}};
+
+struct Trump
+{
+    const char *label;
+    const char *caption;
+    double left;
+    double top;
+};
+
+constexpr std::array<Trump, 12> kTrumps{{
+    {"lblAries", "The Emperor", 2040, 2280},
+    {"lblTaurus", "The Hierophant", 2880, 1920},
+    {"lblGemini", "The Lovers", 720, 2280},
+    {"lblCancer", "The Chariot", 0, 2040},
+    {"lblLeo", "Strength", 1800, 2640},
+    {"lblVirgo", "The Hermit", 2280, 3120},
+    {"lblLibra", "Justice", 960, 3120},
+    {"lblScorpio", "Death", 2160, 4320},
+    {"lblSagittarius", "Temperance", 1320, 5040},
+    {"lblCapricorn", "The Devil", 840, 4320},
+    {"lblAquarius", "The Star", 2040, 5280},
+    {"lblPisces", "The Moon", 2040, 6240},
+}};
+
+QLineF pixelLine(const Segment &s)
+{
+    return QLineF(twips(s.x1), twips(s.y1), twips(s.x2), twips(s.y2));
+}
+
+} // namespace
+
+TreeOfLife::TreeOfLife(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Frame2"));
+    setColors(this, kWhite, kNavy);
+    setMouseTracking(true);
+    buildShapes();
+    buildLabels();
+}
+
+void TreeOfLife::buildShapes()
+{
+    // Painted back to front: path lines, the numbered spheres over their ends, the leader lines,
+    // and Daat, whose opaque circle hides the part of ln16 behind it.
+    for (const Segment &s : kPathLines)
+        m_paintOrder.append(new DiagramItem(QLatin1StringView(s.name), pixelLine(s), kPathLineWidth,
+                                            kDiagramGrey, this));
+    for (int i = 0; i < kDiagramSpheres; ++i) {
+        const Sphere &s = kSpheres[std::size_t(i)];
+        const QRectF box(twipsRect(s.circleLeft, s.circleTop, kCircleWidth, kCircleHeight));
+        m_circles[std::size_t(i)] =
+            new DiagramItem(QStringLiteral("ShpCircle(%1)").arg(i), box, kDiagramGrey,
+                            i == kDaat ? kCyan : QColor(), this);
+        if (i != kDaat)
+            m_paintOrder.append(m_circles[std::size_t(i)]);
+    }
+    for (const PathName &p : kPathNames)
+        m_paintOrder.append(new DiagramItem(QLatin1StringView(p.leader.name), pixelLine(p.leader),
+                                            kLeaderLineWidth, kLeaderGreen, this));
+    m_paintOrder.append(m_circles[kDaat]);
+
+    for (DiagramItem *item : std::as_const(m_paintOrder))
+        connect(item, &DiagramItem::colorChanged, this, qOverload<>(&QWidget::update));
+}
+
+void TreeOfLife::buildLabels()
+{
+    const LabelStyle pathName{kPathNameGreen, 8.25, true, true};
+    for (const PathName &p : kPathNames) {
+        QLabel *l =
+            newLabel(this, QLatin1StringView(p.label), pathName, QString::fromUtf8(p.caption));
+        place(l, {p.label, p.left, p.top});
+    }
+
+    const LabelStyle trump{kWhite, 8.25, true};
+    for (const Trump &t : kTrumps) {
+        QLabel *l = newLabel(this, QLatin1StringView(t.label), trump, QLatin1StringView(t.caption));
+        place(l, {t.label, t.left, t.top});
+        l->hide();
+    }
+
+    const LabelStyle sphere{kCyan, 8.25, true, false, Qt::AlignHCenter, false};
+    const auto makeSphereLabel = [&](int i) {
+        const Sphere &s = kSpheres[std::size_t(i)];
+        QLabel *l = newLabel(this, QStringLiteral("lblClick(%1)").arg(i), sphere,
+                             QLatin1StringView(s.caption));
+        l->setGeometry(twipsRect(s.labelLeft, s.circleTop, s.labelWidth, kCircleHeight));
+        l->setCursor(handCursor());
+        l->setMouseTracking(true);
+        l->installEventFilter(this);
+        m_sphereLabels[std::size_t(i)] = l;
+    };
+    for (int i = 0; i < kDaat; ++i)
+        makeSphereLabel(i);
+
+    // The hint; Form_Load places it.
+    auto *hintImage = new QLabel(this);
+    hintImage->setObjectName(QStringLiteral("ImgMoveMouseButton"));
+    hintImage->setAttribute(Qt::WA_NoMousePropagation);
+    hintImage->resize(twips(480), twips(480));
+    hintImage->setPixmap(handPixmap());
+    hintImage->hide();
+    const LabelStyle hint{kYellow, 8.25, false, false, Qt::AlignHCenter, false};
+    QLabel *hintLabel = newLabel(this, QStringLiteral("lblMoveMouseButton"), hint,
+                                 QStringLiteral("Move Your Mouse Button"));
+    hintLabel->resize(twips(1215), twips(375));
+    hintLabel->hide();
+
+    // Daat's label lies in front of everything.
+    makeSphereLabel(kDaat);
+}
+
+DiagramItem *TreeOfLife::circle(int index) const
+{
+    if (index < 0 || index >= kDiagramSpheres)
+        return nullptr;
+    return m_circles[std::size_t(index)];
+}
+
+DiagramItem *TreeOfLife::item(const QString &name) const
+{
+    return findChild<DiagramItem *>(name, Qt::FindDirectChildrenOnly);
+}
+
+QLabel *TreeOfLife::sphereLabel(int index) const
+{
+    if (index < 0 || index >= kDiagramSpheres)
+        return nullptr;
+    return m_sphereLabels[std::size_t(index)];
+}
+
+bool TreeOfLife::isBackground(const QPoint &pos) const
+{
+    const QPointF p(pos.x() + 0.5, pos.y() + 0.5);
+    for (const DiagramItem *item : m_paintOrder) {
+        if (item->contains(p))
+            return false;
+    }
+    return true;
+}
+
+void TreeOfLife::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    for (const DiagramItem *item : std::as_const(m_paintOrder))
+        item->paint(painter);
+}
+
+void TreeOfLife::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (isBackground(event->position().toPoint()))
+        emit backgroundMouseMove();
+}
+
+bool TreeOfLife::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        for (int i = 0; i < kDiagramSpheres; ++i) {
+            if (watched == m_sphereLabels[std::size_t(i)]) {
+                emit sphereLabelMouseMove(qint16(i));
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace Zorvane

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace Zorvane {
+
+class DiagramItem;
+
+// The colour of every sphere and path before a reading marks its own.
+inline const QColor kDiagramGrey(64, 64, 64);
+// The one colour a reading marks its two spheres and its path in.
+inline const QColor kHighlight(236, 28, 210);
+
+inline constexpr int kDiagramSpheres = 11;
+
+// Frame2: the Tree of Life, drawn from fixed tables. Spheres and paths are painted on this one
+// surface in their stacking order, each kept as a DiagramItem child named for the design; the
+// labels over them are real QLabels, the sphere labels lblClick(0) ... lblClick(10) being the
+// pointer targets of the sphere help.
+class TreeOfLife : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TreeOfLife)
+
+public:
+    explicit TreeOfLife(QWidget *parent = nullptr);
+
+    // ShpCircle(index); nullptr outside 0..10.
+    DiagramItem *circle(int index) const;
+    // A circle or line by its design name (ShpCircle(9), ln710, Line3).
+    DiagramItem *item(const QString &name) const;
+    QLabel *sphereLabel(int index) const;
+
+    // Whether a point lies on the bare background, clear of every shape and line.
+    bool isBackground(const QPoint &pos) const;
+
+signals:
+    // Pointer movement over lblClick(index), with or without a button held.
+    void sphereLabelMouseMove(qint16 index);
+    // Pointer movement over the background.
+    void backgroundMouseMove();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildShapes();
+    void buildLabels();
+
+    QList<DiagramItem *> m_paintOrder; // back to front
+    std::array<DiagramItem *, kDiagramSpheres> m_circles{};
+    std::array<QLabel *, kDiagramSpheres> m_sphereLabels{};
+};
+
+} // namespace Zorvane
