@@ -1,12 +1,18 @@
+#include "EntryForm.h"
 #include "FileDialog.h"
+#include "FrameWindow.h"
 #include "MessageBox.h"
 #include "OpenReading.h"
 #include "ReportWindow.h"
 #include "Twips.h"
+#include "UrlOpener.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,7 +41,22 @@ private slots:
     void open_shortAndLongFiles();
     void open_whatCannotBeRead_isReportedNotEmptied();
 
+    // Through the entry form
+    void entryForm_openPutsTheValuesBackAndAsksForTheReading();
+    void entryForm_twoLineFile_keepsMonthAndYear();
+    void entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas();
+
 private:
+    struct Form
+    {
+        EntryForm form;
+        QLineEdit *name = form.findChild<QLineEdit *>(QStringLiteral("txtName"));
+        QComboBox *day = form.findChild<QComboBox *>(QStringLiteral("cboDate"));
+        QComboBox *month = form.findChild<QComboBox *>(QStringLiteral("cboMonth"));
+        QComboBox *year = form.findChild<QComboBox *>(QStringLiteral("cboYear"));
+        QPushButton *open = form.findChild<QPushButton *>(QStringLiteral("cmdOpen"));
+    };
+
     static BirthData anna();
     static QByteArray annaBytes();
     void saveThroughReport(const BirthData &data, const QString &path);
@@ -94,6 +115,7 @@ QByteArray TestSavedFiles::contents(const QString &path)
 void TestSavedFiles::initTestCase()
 {
     installFontSubstitutes();
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
 }
 
@@ -101,6 +123,7 @@ void TestSavedFiles::init()
 {
     FileDialog::setTestMode(true);
     MessageBox::setTestMode(true);
+    UrlOpener::setTestMode(true);
 }
 
 void TestSavedFiles::save_anna_writesTheExampleBytes()
@@ -279,6 +302,77 @@ void TestSavedFiles::open_whatCannotBeRead_isReportedNotEmptied()
         const MessageBox::Record &box = MessageBox::shown().constFirst();
         QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
+    }
+}
+
+void TestSavedFiles::entryForm_openPutsTheValuesBackAndAsksForTheReading()
+{
+    const QString path = m_dir.filePath(QStringLiteral("form.zvr"));
+    saveThroughReport(anna(), path);
+
+    Form f;
+    QVERIFY(f.name && f.day && f.month && f.year && f.open);
+    MessageBox::clearShown(); // whatever the update reminder had to say
+    FileDialog::setNextFileName(path);
+    QTest::mouseClick(f.open, Qt::LeftButton);
+
+    QCOMPARE(f.name->text(), QStringLiteral("ANNA"));
+    QCOMPARE(f.day->currentText(), QStringLiteral("7"));
+    QCOMPARE(f.month->currentText(), QStringLiteral("March"));
+    QCOMPARE(f.year->currentText(), QStringLiteral("1975"));
+    // Proceed ran: the birth data is stored again and the reading is on screen.
+    const BirthData &stored = f.form.birthData();
+    QCOMPARE(stored.Name, QStringLiteral("ANNA"));
+    QCOMPARE(stored.Day, qint16(7));
+    QCOMPARE(stored.Month, QStringLiteral("March"));
+    QCOMPARE(stored.Year, qint16(1975));
+    QVERIFY(f.form.frame());
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestSavedFiles::entryForm_twoLineFile_keepsMonthAndYear()
+{
+    const QString path = m_dir.filePath(QStringLiteral("twolines.zvr"));
+    write(path, annaBytes().left(8)); // ANNA, 7
+
+    Form f;
+    f.month->setCurrentText(QStringLiteral("December"));
+    f.year->setCurrentText(QStringLiteral("2000"));
+    FileDialog::setNextFileName(path);
+    QTest::mouseClick(f.open, Qt::LeftButton);
+
+    QCOMPARE(f.name->text(), QStringLiteral("ANNA"));
+    QCOMPARE(f.day->currentText(), QStringLiteral("7"));
+    QCOMPARE(f.month->currentText(), QStringLiteral("December"));
+    QCOMPARE(f.year->currentText(), QStringLiteral("2000"));
+    QCOMPARE(f.form.birthData().Month, QStringLiteral("December"));
+    QCOMPARE(f.form.birthData().Year, qint16(2000));
+    QVERIFY(f.form.frame());
+}
+
+void TestSavedFiles::entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas()
+{
+    QTemporaryDir dir;
+    const QString upper = dir.filePath(QStringLiteral("anna.ZVR"));
+    write(upper, annaBytes());
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.zvr")));
+
+    for (const QString &path : {upper, dir.filePath(QStringLiteral("folder.zvr")),
+                                dir.filePath(QStringLiteral("gone.zvr"))}) {
+        Form f;
+        f.name->setText(QStringLiteral("MARY"));
+        f.day->setCurrentText(QStringLiteral("12"));
+        MessageBox::clearShown();
+        FileDialog::setNextFileName(path);
+        QTest::mouseClick(f.open, Qt::LeftButton);
+
+        QCOMPARE(f.name->text(), QStringLiteral("MARY"));
+        QCOMPARE(f.day->currentText(), QStringLiteral("12"));
+        QCOMPARE(f.month->currentText(), QStringLiteral("January"));
+        QCOMPARE(f.year->currentText(), QStringLiteral("1900"));
+        QVERIFY(!f.form.frame());
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
     }
 }
 
