@@ -1,15 +1,22 @@
 #include "AboutBox.h"
 #include "AppInfo.h"
+#include "EntryForm.h"
+#include "FrameWindow.h"
+#include "MessageBox.h"
 #include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -34,6 +41,7 @@ private slots:
     void closes_data();
     void closes();
     void windowBehind_ignoresInputWhileOpen();
+    void aboutItem_showsTheBoxOverItsWindow();
 };
 
 namespace {
@@ -276,6 +284,46 @@ void TestAboutBox::windowBehind_ignoresInputWhileOpen()
     // Once the box is gone the same click reaches the window again.
     QTest::mouseClick(behind.windowHandle(), Qt::LeftButton, {}, onButton);
     QCOMPARE(clicks, 1);
+}
+
+void TestAboutBox::aboutItem_showsTheBoxOverItsWindow()
+{
+    // The entry form runs the update reminder as it loads: keep it to a settings file of ours.
+    MessageBox::setTestMode(true);
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir settings;
+    QVERIFY(settings.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+
+    EntryForm entryForm;
+    entryForm.show();
+    FrameWindow frame(&entryForm);
+    frame.show();
+
+    for (QWidget *window : {static_cast<QWidget *>(&entryForm), static_cast<QWidget *>(&frame)}) {
+        auto *item = window->findChild<QAction *>(u"mnuAbout"_qs);
+        QVERIFY(item);
+        QCOMPARE(item->text(), u"&About Software"_qs);
+
+        QString shown;
+        QWidget *over = nullptr;
+        bool modal = false;
+        QPointer<QDialog> box;
+        QTimer::singleShot(0, qApp, [&] {
+            box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shown = box->objectName();
+            over = box->parentWidget();
+            modal = box->windowModality() == Qt::ApplicationModal;
+            box->close();
+        });
+        item->trigger(); // returns once the box is closed
+        QCOMPARE(shown, u"frmAbout"_qs);
+        QCOMPARE(over, window);
+        QVERIFY(modal);
+        QVERIFY(box.isNull());
+    }
 }
 
 QTEST_MAIN(TestAboutBox)
