@@ -12,7 +12,7 @@
 
 namespace Zorvane {
 
-int StartUp(int argc, char *argv[])
+int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 {
     QApplication app(argc, argv);
     // Before anything reads or writes the per-user settings.
@@ -33,6 +33,8 @@ int StartUp(int argc, char *argv[])
     {
         const auto entryForm = std::make_unique<EntryForm>();
         entryForm->show();
+        if (onShown)
+            onShown(*entryForm);
         status = QApplication::exec();
         // Windows closed on the way out are deleted before the entry form they refer to.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

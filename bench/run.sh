@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Measures Zorvane against the floor any Qt Widgets program pays, in one run, side by side:
+# start-up to first paint (median of repeated launches), Proceed to the display's first paint
+# and Print to the report's first paint (in-process), and peak resident memory.
+#   bench/run.sh [runs]
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+RUNS=${1:-15}
+BUILD=$ROOT/build-bench
+
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+      -DZORVANE_BENCH=ON >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target bench_bare_qt bench_zorvane >/dev/null
+
+scratch=$(mktemp -d)
+trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# A real X server where there is one to be had, so that start-up includes connecting to it.
+if command -v Xvfb >/dev/null; then
+    display=:$((90 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=$display QT_QPA_PLATFORM=xcb
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    platform="Xvfb (xcb)"
+else
+    export QT_QPA_PLATFORM=offscreen
+    platform="offscreen"
+fi
+
+median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+
+launch_ms() {
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null
+    end=$(date +%s%N)
+    echo "scale=3; ($end - $start) / 1000000" | bc
+}
+
+# Warm the caches once, then measure.
+"$BUILD/bench/bench_bare_qt" >/dev/null; "$BUILD/bench/bench_zorvane" >/dev/null
+floor_start=$(for _ in $(seq "$RUNS"); do launch_ms "$BUILD/bench/bench_bare_qt"; done | median)
+zorvane_start=$(for _ in $(seq "$RUNS"); do launch_ms "$BUILD/bench/bench_zorvane"; done | median)
+
+proceed=(); print=(); zorvane_rss=(); floor_rss=()
+for _ in $(seq "$RUNS"); do
+    out=$(BENCH_REPORT_MEMORY=1 "$BUILD/bench/bench_zorvane" reading)
+    proceed+=("$(awk '/^proceed_ms/ {print $2}' <<<"$out")")
+    print+=("$(awk '/^print_ms/ {print $2}' <<<"$out")")
+    zorvane_rss+=("$(awk '/^peak_rss_kib/ {print $2}' <<<"$out")")
+    floor_rss+=("$(BENCH_REPORT_MEMORY=1 "$BUILD/bench/bench_bare_qt" | awk '{print $2}')")
+done
+proceed_ms=$(printf '%s\n' "${proceed[@]}" | median)
+print_ms=$(printf '%s\n' "${print[@]}" | median)
+zrss=$(printf '%s\n' "${zorvane_rss[@]}" | median)
+frss=$(printf '%s\n' "${floor_rss[@]}" | median)
+
+ratio() { echo "scale=2; $1 / $2" | bc; }
+printf '\nZorvane against a bare Qt Widgets program: median of %d runs, %s\n\n' "$RUNS" "$platform"
+printf '%-40s %12s %12s %8s %8s\n' "measure" "bare Qt" "Zorvane" "ratio" "goal"
+printf '%-40s %12s %12s %8s %8s\n' "launch to first paint (ms)" "$floor_start" "$zorvane_start" "$(ratio "$zorvane_start" "$floor_start")" "<= 1.3"
+printf '%-40s %12s %12s %8s %8s\n' "Proceed to display's first paint (ms)" "-" "$proceed_ms" "$(ratio "$proceed_ms" "$floor_start")" "< 0.5"
+printf '%-40s %12s %12s %8s %8s\n' "Print to report's first paint (ms)" "-" "$print_ms" "$(ratio "$print_ms" "$floor_start")" "< 0.5"
+printf '%-40s %12s %12s %8s %8s\n' "peak resident memory (KiB)" "$frss" "$zrss" "$(ratio "$zrss" "$frss")" "<= 1.6"
+echo
+echo "Proceed and Print are compared with the bare program's whole start-up."
