@@ -1,14 +1,449 @@
 #include "DisplayWindow.h"
 
+#include "CardPictures.h"
+#include "Controls.h"
+#include "GroupFrame.h"
+#include "ReadingTexts.h"
+#include "TabControl.h"
+#include "TreeOfLife.h"
 #include "Twips.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <array>
 
 namespace Zorvane {
 
-DisplayWindow::DisplayWindow(QWidget *parent)
-    : QWidget(parent)
+namespace {
+
+const QColor kLightBlue(128, 128, 255);
+const QColor kOrange(255, 128, 0);
+const QColor kPaleYellow(255, 255, 128);
+const QColor kMagenta(255, 0, 255);
+const QColor kGreen(0, 255, 0);
+
+const LabelStyle kHeading{kLightBlue, 8.25, true, true};
+const LabelStyle kHeadingCentred{kLightBlue, 8.25, true, true, Qt::AlignHCenter};
+const LabelStyle kHeadingWrapped{kLightBlue, 8.25, true, true, Qt::AlignLeft, false};
+const LabelStyle kLargeHeading{kLightBlue, 9.75, true, true};
+const LabelStyle kLargeHeadingRight{kLightBlue, 9.75, true, true, Qt::AlignRight};
+const LabelStyle kValueCentred{kOrange, 8.25, true, false, Qt::AlignHCenter};
+const LabelStyle kValue{kOrange, 8.25, true};
+const LabelStyle kCardName{kYellow, 9.75, true};
+const LabelStyle kSphereHead{kCyan, 9.75, true, true};
+const LabelStyle kOrangeTitle{kOrange, 9.75, true, true};
+const LabelStyle kOrangeTitleCentred{kOrange, 9.75, true, true, Qt::AlignHCenter};
+const LabelStyle kGreenTitleCentred{kGreen, 9.75, true, true, Qt::AlignHCenter};
+const LabelStyle kPortrait{kPaleYellow, 8.25, true, false, Qt::AlignHCenter, false};
+const LabelStyle kSphereName{kMagenta, 9, true, true, Qt::AlignHCenter};
+const LabelStyle kHelpPrompt{kMagenta, 9.75, true, false, Qt::AlignHCenter};
+
+enum class Kind
+{
+    Label,
+    TextPanel,
+    CardPicture,
+};
+
+// One control of a page. Auto-size labels give only their left and top; the others their box.
+struct Control
+{
+    Placement at;
+    Kind kind;
+    const LabelStyle *style = nullptr;
+    const char *caption = "";
+};
+
+constexpr double kCardWidth = 1740;
+constexpr double kCardHeight = 2280;
+
+const QString kTabCaptions[] = {
+    QStringLiteral("Attributes Of Sephiroths  Associated With Your Sun Sign"),
+    QStringLiteral("Attributes Of The Path  Associated with Your Sun Sign"),
+    QStringLiteral("About Your Sun Sign And Sephiroths "),
+};
+
+struct SphereHelp
+{
+    const char *name;
+    SphereText text;
+};
+
+// By SephiraIndex; the sphere-text table keeps another order.
+constexpr std::array<SphereHelp, kDiagramSpheres> kSphereHelp{{
+    {"Keter", SphereText::Keter},
+    {"Chokmah", SphereText::Chokmah},
+    {"Binah", SphereText::Binah},
+    {"Chesed", SphereText::Chesed},
+    {"Gevurah", SphereText::Gevurah},
+    {"Tiphereth", SphereText::Tiphereth},
+    {"Netzach", SphereText::Netzach},
+    {"Hod", SphereText::Hod},
+    {"Yesod", SphereText::Yesod},
+    {"Malkhuth", SphereText::Malkhuth},
+    {"Daat", SphereText::Daat},
+}};
+
+void setBackground(QWidget *w, const QColor &color)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, color);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
+{
+    auto *panel = new QPlainTextEdit(parent);
+    panel->setObjectName(name);
+    panel->setReadOnly(true);
+    panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    panel->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    panel->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    panel->setFont(verdana(8.25, true));
+    panel->document()->setDocumentMargin(2);
+    panel->setAttribute(Qt::WA_NoMousePropagation);
+    // The desktop's colours for the scroll bar; the panel's own for text, page and border.
+    QPalette pal = QApplication::palette();
+    pal.setColor(QPalette::Text, kDarkRed);
+    pal.setColor(QPalette::Base, kWhite);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(pal);
+    return panel;
+}
+
+QLabel *newCardPicture(QWidget *parent, const QString &name)
+{
+    auto *box = new QLabel(parent);
+    box->setObjectName(name);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setAttribute(Qt::WA_NoMousePropagation);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    box->setPalette(pal);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
+{
+    // Pictures are decoded once per display; every box starts with the same one.
+    const QPixmap justice = CardPicture(ImageList::PathsCard, 2);
+    for (const Control &c : controls) {
+        const QString name = QLatin1StringView(c.at.name);
+        switch (c.kind) {
+        case Kind::Label:
+            place(newLabel(page, name, *c.style, QString::fromUtf8(c.caption)), c.at);
+            break;
+        case Kind::TextPanel:
+            place(newTextPanel(page, name), c.at);
+            break;
+        case Kind::CardPicture: {
+            QLabel *box = newCardPicture(page, name);
+            place(box, c.at);
+            setPicture(box, justice);
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
+DisplayWindow::DisplayWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
-    resize(twips(13995), twips(8415));
+    setWindowTitle(QStringLiteral("Zorvane v1.0"));
+    setFixedSize(twips(13995), twips(8415));
+    setBackground(this, kNavy);
+    setFont(verdana(8.25));
+
+    buildTreeFrame();
+    buildTabs();
+    Form_Load();
+}
+
+void DisplayWindow::buildTreeFrame()
+{
+    m_frame1 = new GroupFrame(QStringLiteral("Kabbalah Tree Of Life"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setFont(verdana(8.25, true));
+    setColors(m_frame1, kYellow, kNavy);
+    m_frame1->setGeometry(twipsRect(0, -30, 5415, 8415));
+
+    m_frame2 = new TreeOfLife(m_frame1);
+    m_frame2->setGeometry(twipsRect(60, 480, 5295, 7455));
+    connect(m_frame2, &TreeOfLife::sphereLabelMouseMove, this, &DisplayWindow::lblClick_MouseMove);
+    connect(m_frame2, &TreeOfLife::backgroundMouseMove, this, &DisplayWindow::Frame2_MouseMove);
+}
+
+void DisplayWindow::buildTabs()
+{
+    m_ssTab1 = new TabControl(this);
+    m_ssTab1->setObjectName(QStringLiteral("SSTab1"));
+    m_ssTab1->setGeometry(twipsRect(5430, 0, 8535, 8415));
+    m_ssTab1->setTabHeight(twips(600));
+    connect(m_ssTab1, &TabControl::mousePressed, this, &DisplayWindow::SSTab1_MouseDown);
+
+    m_picSplit = new QWidget;
+    m_picSplit->setObjectName(QStringLiteral("picSplit"));
+    m_picSplitTwo = new QWidget;
+    m_picSplitTwo->setObjectName(QStringLiteral("picSplitTwo"));
+    m_picSplitThree = new QWidget;
+    m_picSplitThree->setObjectName(QStringLiteral("picSplitThree"));
+    const std::array pages{m_picSplit, m_picSplitTwo, m_picSplitThree};
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        setBackground(pages[i], kNavy);
+        m_ssTab1->addTab(pages[i], kTabCaptions[i]);
+    }
+    place(m_ssTab1, {
+                        {"picSplit", 30, 600, 8475, 7770},
+                        {"picSplitTwo", 30, 600, 8475, 7770},
+                        {"picSplitThree", 30, 600, 8475, 7755},
+                    });
+
+    buildSephirothPage(m_picSplit);
+    buildPathPage(m_picSplitTwo);
+    buildSunSignPage(m_picSplitThree);
+
+    for (QWidget *surface : {m_picSplit, m_picSplitTwo, static_cast<QWidget *>(m_lblSphereDesc),
+                             static_cast<QWidget *>(m_lblSunSignDesc)}) {
+        surface->setMouseTracking(true);
+        surface->installEventFilter(this);
+    }
+}
+
+void DisplayWindow::buildSephirothPage(QWidget *page)
+{
+    const Control controls[] = {
+        // Sephira One
+        {{"Label38", 120, 0},
+         Kind::Label,
+         &kHeadingCentred,
+         "Tarot Cards Associated With Sephiroths"},
+        {{"lbSephirothSOneCardName", 4080, 0}, Kind::Label, &kCardName, "lblPathsCardName"},
+        {{"txtOneSephriothCardDesc", 120, 260, 5775, 735}, Kind::TextPanel},
+        {{"PicOneSephirothsCard", 6600, 480, kCardWidth, kCardHeight}, Kind::CardPicture},
+        {{"Label1", 540, 1000}, Kind::Label, &kHeading, "Sphere Sign"},
+        {{"lblOneSphereSign", 450, 1242}, Kind::Label, &kValueCentred, "lblSphereSign"},
+        {{"Label2", 2760, 1000}, Kind::Label, &kHeading, "Position In Tree Of Life"},
+        {{"lblOnePositionInTreeOfLife", 2760, 1242},
+         Kind::Label,
+         &kValueCentred,
+         "lblPositionInTreeOfLife"},
+        {{"Label7", 5400, 1000}, Kind::Label, &kHeading, "Color "},
+        {{"lblOneColor", 5280, 1242}, Kind::Label, &kValueCentred, "lblColor"},
+        {{"Label5", 630, 1484}, Kind::Label, &kHeading, "Archangel"},
+        {{"lblOneArchangel", 510, 1726}, Kind::Label, &kValueCentred, "lblArchangel"},
+        {{"Label6", 3360, 1484}, Kind::Label, &kHeading, "Lucky Day"},
+        {{"lblOneLuckyDay", 3360, 1726}, Kind::Label, &kValueCentred, "lblLuckyDay"},
+        {{"Label8", 855, 1968}, Kind::Label, &kHeading, "Wood"},
+        {{"lblOneWood", 735, 2210}, Kind::Label, &kValueCentred, "lblWood"},
+        {{"Label9", 3600, 1968}, Kind::Label, &kHeading, "Metal"},
+        {{"lblOneMetal", 3480, 2210}, Kind::Label, &kValueCentred, "lblMetal"},
+        {{"Label4", 375, 2452}, Kind::Label, &kHeading, "Planetary Ruler"},
+        {{"lblOnePlanetaryRuler", 285, 2700}, Kind::Label, &kValueCentred, "lblPlanetaryRuler"},
+        {{"Label3", 3480, 2452}, Kind::Label, &kHeading, "Keyword"},
+        {{"lblOneKeyword", 2160, 2700},
+         Kind::Label,
+         &kValueCentred,
+         "Splendour, Truthfulness, Communication"},
+        {{"lblOneSphereHead", 2400, 2880}, Kind::Label, &kSphereHead, "SphereOne"},
+        {{"Label51", 5955, 2880}, Kind::Label, &kLargeHeadingRight, "About Your Archangel"},
+        {{"txtOneSphereDesc", 120, 3120, 5775, 735}, Kind::TextPanel},
+        {{"txtOneAngelDesc", 6000, 3120, 2295, 735}, Kind::TextPanel},
+        // Sephira Two
+        {{"Label39", 120, 3960},
+         Kind::Label,
+         &kHeadingCentred,
+         "Tarot Cards Associated With The Sephiroths"},
+        {{"lbSephirothSTwoCardName", 4560, 3960}, Kind::Label, &kCardName, "lblPathsCardName"},
+        {{"txtTwoSephriothCardDesc", 120, 4200, 5775, 735}, Kind::TextPanel},
+        {{"PicTwoSephirothsCard", 6600, 4320, kCardWidth, kCardHeight}, Kind::CardPicture},
+        {{"Label23", 540, 4960}, Kind::Label, &kHeading, "Sphere Sign"},
+        {{"lblTwoSphereSign", 450, 5182}, Kind::Label, &kValueCentred, "lblSphereSign"},
+        {{"Label24", 2880, 4960}, Kind::Label, &kHeading, "Position In Tree Of Life"},
+        {{"lblTwoPositionInTreeOfLife", 2880, 5182},
+         Kind::Label,
+         &kValueCentred,
+         "lblPositionInTreeOfLife"},
+        {{"Label29", 5640, 4960}, Kind::Label, &kHeading, "Color "},
+        {{"lblTwoColor", 5520, 5182}, Kind::Label, &kValueCentred, "lblColor"},
+        {{"Label27", 570, 5404}, Kind::Label, &kHeading, "Archangel"},
+        {{"lblTwoArchangel", 450, 5626}, Kind::Label, &kValueCentred, "lblArchangel"},
+        {{"Label28", 3510, 5404}, Kind::Label, &kHeading, "Lucky Day"},
+        {{"lblTwoLuckyDay", 3420, 5626}, Kind::Label, &kValueCentred, "lblLuckyDay"},
+        {{"Label30", 795, 5848}, Kind::Label, &kHeading, "Wood"},
+        {{"lblTwoWood", 675, 6070}, Kind::Label, &kValueCentred, "lblWood"},
+        {{"Label31", 3750, 5848}, Kind::Label, &kHeading, "Metal"},
+        {{"lblTwoMetal", 3630, 6070}, Kind::Label, &kValueCentred, "lblMetal"},
+        {{"Label26", 315, 6292}, Kind::Label, &kHeading, "Planetary Ruler"},
+        {{"lblTwoPlanetaryRuler", 225, 6520}, Kind::Label, &kValueCentred, "lblPlanetaryRuler"},
+        {{"Label25", 3585, 6292}, Kind::Label, &kHeading, "Keyword"},
+        {{"lblTwoKeyword", 2160, 6520},
+         Kind::Label,
+         &kValueCentred,
+         "Splendour, Truthfulness, Communication"},
+        {{"lblTwoSphereHead", 2407, 6720}, Kind::Label, &kSphereHead, "SphereTwo"},
+        {{"Label50", 5955, 6720}, Kind::Label, &kLargeHeading, "About Your Archangel"},
+        {{"txtTwoSphereDesc", 120, 6960, 5775, 735}, Kind::TextPanel},
+        {{"txtTwoAngelDesc", 6000, 6960, 2295, 735}, Kind::TextPanel},
+    };
+    build(page, controls);
+
+    // The white rule between the two halves; pointer movement over it is movement over the page.
+    auto *line13 = new QWidget(page);
+    line13->setObjectName(QStringLiteral("Line13"));
+    setBackground(line13, kWhite);
+    line13->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line13->setGeometry(twips(0), twips(3885), twips(8400), 1);
+}
+
+void DisplayWindow::buildPathPage(QWidget *page)
+{
+    const Control controls[] = {
+        {{"lblPathName", 1477, 240}, Kind::Label, &kOrangeTitle, "lblPathName"},
+        {{"txtPathDecs", 120, 480, 6375, 2295}, Kind::TextPanel},
+        {{"picPathsCard", 6600, 480, kCardWidth, kCardHeight}, Kind::CardPicture},
+        {{"Label32", 120, 2880, 2355, 435},
+         Kind::Label,
+         &kHeadingWrapped,
+         "Tarot Cards Associated With The Path"},
+        {{"lblPathsCardName", 2640, 2977}, Kind::Label, &kCardName, "lblPathsCardName"},
+        {{"txtAboutYourPathsCards", 2640, 3360, 3855, 1335}, Kind::TextPanel},
+        {{"Label19", 120, 3720}, Kind::Label, &kLargeHeading, "More About Tarot Card"},
+        {{"Label41", 120, 4800}, Kind::Label, &kHeading, "Hebrew Letter"},
+        {{"lblHebrewLetter", 2640, 4800},
+         Kind::Label,
+         &kValue,
+         "Zain, which means sword or the male sex organ"},
+        {{"Label42", 120, 5280}, Kind::Label, &kHeading, "Location"},
+        {{"lblLocation", 2640, 5280}, Kind::Label, &kValue, "lblLocation"},
+        {{"Label46", 120, 5760}, Kind::Label, &kHeading, "Corresponding Planet"},
+        {{"lblCorrespondingPlanet", 2640, 5760}, Kind::Label, &kValue, "lblCorrespondingPlanet"},
+        {{"Label45", 120, 6240}, Kind::Label, &kHeading, "Yetsiratic Attribution"},
+        {{"lblYetsiraticAttribution", 2640, 6240},
+         Kind::Label,
+         &kValue,
+         "lblYetsiraticAttribution"},
+        {{"Label47", 120, 6720}, Kind::Label, &kHeading, "Color"},
+        {{"lblColor", 2640, 6720}, Kind::Label, &kValue, "lblColor"},
+        {{"Label44", 120, 7200}, Kind::Label, &kHeading, "Element"},
+        {{"lblElement", 2640, 7200}, Kind::Label, &kValue, "lblElement"},
+    };
+    build(page, controls);
+}
+
+void DisplayWindow::buildSunSignPage(QWidget *page)
+{
+    const Control controls[] = {
+        {{"lblSunSignName", 3360, 120}, Kind::Label, &kOrangeTitleCentred, "lblSunSignName"},
+        {{"lblSunSignDesc", 120, 480, 8175, 2775}, Kind::Label, &kPortrait},
+        {{"Label34", 2400, 3000}, Kind::Label, &kOrangeTitle, "Path Associated With Your Sun Sign"},
+        {{"lblLiesPathName", 3600, 3240}, Kind::Label, &kGreenTitleCentred, "Path of Samekh"},
+        {{"lblSphereName", 3960, 3600}, Kind::Label, &kSphereName},
+        {{"lblSphereDesc", 120, 3960, 8175, 2655}, Kind::Label, &kPortrait},
+        {{"Label33", 480, 6840},
+         Kind::Label,
+         &kHelpPrompt,
+         "Move Your Mouse Over The Sephiroths To Know More About Sephiroths"},
+    };
+    build(page, controls);
+
+    m_lblSunSignDesc = page->findChild<QLabel *>(QStringLiteral("lblSunSignDesc"));
+    m_lblSphereName = page->findChild<QLabel *>(QStringLiteral("lblSphereName"));
+    m_lblSphereDesc = page->findChild<QLabel *>(QStringLiteral("lblSphereDesc"));
+    setCaption(m_lblSunSignDesc, PlaceholderPortrait());
+}
+
+void DisplayWindow::Form_Load()
+{
+    place(this, {
+                    {"ImgMoveMouseButton", 240, 5160},
+                    {"lblMoveMouseButton", 0, 5640},
+                });
+    m_ssTab1->setCurrentIndex(0);
+}
+
+void DisplayWindow::ShowSphereInfo(qint16 index)
+{
+    if (auto *hint = findChild<QWidget *>(QStringLiteral("ImgMoveMouseButton")))
+        hint->hide();
+    if (auto *hint = findChild<QWidget *>(QStringLiteral("lblMoveMouseButton")))
+        hint->hide();
+    if (index < 0 || index >= qint16(kSphereHelp.size()))
+        return;
+    const SphereHelp &help = kSphereHelp[std::size_t(index)];
+    setCaption(m_lblSphereDesc, ReadingTexts().sphere[std::size_t(help.text)]);
+    setCaption(m_lblSphereName, QLatin1StringView(help.name));
+}
+
+void DisplayWindow::ClearSphereInfo()
+{
+    setCaption(m_lblSphereName, QString());
+    setCaption(m_lblSphereDesc, QString());
+}
+
+void DisplayWindow::lblClick_MouseMove(qint16 index)
+{
+    ShowSphereInfo(index);
+}
+
+void DisplayWindow::Frame2_MouseMove()
+{
+    ClearSphereInfo();
+}
+
+void DisplayWindow::picSplit_MouseMove()
+{
+    ClearSphereInfo();
+}
+
+void DisplayWindow::picSplitTwo_MouseMove()
+{
+    ClearSphereInfo();
+}
+
+void DisplayWindow::lblSphereDesc_MouseMove()
+{
+    ClearSphereInfo();
+}
+
+void DisplayWindow::lblSunSignDesc_MouseMove()
+{
+    ClearSphereInfo();
+}
+
+void DisplayWindow::SSTab1_MouseDown()
+{
+    ClearSphereInfo();
+}
+
+bool DisplayWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+    if (watched == m_picSplit)
+        picSplit_MouseMove();
+    else if (watched == m_picSplitTwo)
+        picSplitTwo_MouseMove();
+    else if (watched == m_lblSphereDesc)
+        lblSphereDesc_MouseMove();
+    else if (watched == m_lblSunSignDesc)
+        lblSunSignDesc_MouseMove();
+    else
+        return QWidget::eventFilter(watched, event);
+    return true;
 }
 
 } // namespace Zorvane
