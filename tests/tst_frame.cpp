@@ -1,0 +1,454 @@
+#include "AppInfo.h"
+#include "DisplayWindow.h"
+#include "EntryForm.h"
+#include "FileDialog.h"
+#include "FrameWindow.h"
+#include "MessageBox.h"
+#include "Twips.h"
+#include "UrlOpener.h"
+#include "WebLinks.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace Zorvane;
+
+namespace {
+
+class CloseCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++count;
+        return false;
+    }
+};
+
+// Runs action inside the application's event loop and returns the loop's exit status; -1 when
+// the action did not end the loop.
+int exitStatusOf(const std::function<void()> &action)
+{
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+        action();
+        QMetaObject::invokeMethod(
+            &guard, [] { QCoreApplication::exit(-1); }, Qt::QueuedConnection);
+    });
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
+
+// Closes the modal window that the next step opens, and says which one it was.
+struct ModalCloser
+{
+    QString objectName;
+    QWidget *parent = nullptr;
+    QString text;
+
+    void arm(QObject *context)
+    {
+        QTimer::singleShot(0, context, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            objectName = modal->objectName();
+            parent = modal->parentWidget();
+            if (const auto *rtb = modal->findChild<QTextEdit *>(QStringLiteral("RTB")))
+                text = rtb->toPlainText();
+            modal->close();
+        });
+    }
+};
+
+} // namespace
+
+class TestFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    // The frame as designed
+    void frame_captionStateAndBackground();
+    void strips_heightsColoursAndFonts();
+    void layout_followsTheScreenWidth();
+    void layout_onA1280PixelScreen();
+    void layout_isNotRedoneOnResize();
+    void display_isABorderlessChildOfTheFrame();
+    void menus_namesCaptionsAndSeparators();
+    void webLinks_bannerAndHelpMenu();
+    void aboutItem_showsTheAboutBoxModally();
+
+    // Navigation
+    void print_opensTheReportOverTheFrame_data();
+    void print_opensTheReportOverTheFrame();
+    void back_closesFrameAndDisplay_showsTheEntryForm_data();
+    void back_closesFrameAndDisplay_showsTheEntryForm();
+    void secondReading_getsAFreshFrameAndDisplay();
+    void exit_closesAllThreeWindowsAndEndsTheProgram_data();
+    void exit_closesAllThreeWindowsAndEndsTheProgram();
+
+private:
+    void proceed(const QString &typed, int day, int month, int year);
+    template <typename T = QWidget> T *child(const char *objectName) const
+    {
+        return m_frame->findChild<T *>(QLatin1StringView(objectName));
+    }
+    QAction *action(const char *objectName) const
+    {
+        return m_frame->findChild<QAction *>(QLatin1StringView(objectName));
+    }
+    double screenWidthTwips() const { return toTwips(m_frame->screen()->geometry().width()); }
+
+    std::unique_ptr<EntryForm> m_form;
+    QPointer<FrameWindow> m_frame;
+};
+
+void TestFrame::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName(QStringLiteral("zorvane-tests"));
+    QApplication::setApplicationName(QStringLiteral("tst_frame"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutes();
+}
+
+void TestFrame::init()
+{
+    MessageBox::setTestMode(true);
+    UrlOpener::setTestMode(true);
+    FileDialog::setTestMode(true);
+    m_form = std::make_unique<EntryForm>();
+    m_form->show();
+    proceed(QStringLiteral("anna"), 14, 3, 1975);
+    QVERIFY(m_frame);
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    MessageBox::clearShown();
+    UrlOpener::clearOpened();
+}
+
+void TestFrame::cleanup()
+{
+    m_form.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_frame);
+}
+
+void TestFrame::proceed(const QString &typed, int day, int month, int year)
+{
+    auto *name = m_form->findChild<QLineEdit *>(QStringLiteral("txtName"));
+    name->clear();
+    QTest::keyClicks(name, typed);
+    m_form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
+    m_form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
+    m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(year - 1900);
+    QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("cmdProceed")),
+                      Qt::LeftButton);
+    m_frame = m_form->frame();
+}
+
+void TestFrame::frame_captionStateAndBackground()
+{
+    QCOMPARE(m_frame->objectName(), QStringLiteral("frmMdi"));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Zorvane v1.45"));
+    QVERIFY(m_frame->isMaximized());
+    QCOMPARE(m_frame->frameGeometry().width(), m_frame->screen()->availableGeometry().width());
+    QCOMPARE(m_frame->centralWidget()->palette().color(QPalette::Window), kNavy);
+    QVERIFY(m_frame->centralWidget()->autoFillBackground());
+    QVERIFY(m_form->isHidden());
+}
+
+void TestFrame::strips_heightsColoursAndFonts()
+{
+    auto *banner = child<QLabel>("lblQuillmereBanner");
+    QVERIFY(banner->text().contains(QUrl(kSiteAddress).host()));
+    QCOMPARE(banner->palette().color(QPalette::WindowText), kWhite);
+    QCOMPARE(banner->font(), verdana(9.75, true, true));
+    QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(banner->width() >= banner->sizeHint().width());
+
+    auto *name = child<QLabel>("lblSoftwareName");
+    QCOMPARE(name->text(), QStringLiteral("Zorvane"));
+    QCOMPARE(name->palette().color(QPalette::WindowText), kDarkRed);
+    QCOMPARE(name->font(), verdana(14.25, true));
+
+    QWidget *bannerStrip = banner->parentWidget();
+    QWidget *nameStrip = name->parentWidget();
+    QWidget *buttonBar = child("cmdPrint")->parentWidget();
+    const QWidget *client = m_frame->centralWidget();
+    QCOMPARE(bannerStrip->geometry(), QRect(0, 0, client->width(), twips(615)));
+    QCOMPARE(nameStrip->geometry(), QRect(0, twips(615), client->width(), twips(360)));
+    QCOMPARE(buttonBar->geometry(),
+             QRect(0, client->height() - twips(855), client->width(), twips(855)));
+    QCOMPARE(bannerStrip->palette().color(QPalette::Window), kNavy);
+    QCOMPARE(nameStrip->palette().color(QPalette::Window), QColor(128, 255, 128));
+    QCOMPARE(buttonBar->palette().color(QPalette::Window), kNavy);
+    for (QWidget *strip : {bannerStrip, nameStrip, buttonBar})
+        QVERIFY(strip->autoFillBackground());
+    // Each label stands within its strip.
+    QVERIFY(bannerStrip->rect().contains(banner->geometry()));
+    QVERIFY(name->y() >= 0 && name->fontMetrics().height() <= nameStrip->height() + 2);
+
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        double width;
+    } buttons[] = {
+        {"cmdPrint", "&Print", 1260}, {"cmdBack", "&Back", 1260}, {"cmdMdiExit", "&Exit", 1335}};
+    for (const auto &row : buttons) {
+        auto *b = child<QPushButton>(row.name);
+        QCOMPARE(b->parentWidget(), buttonBar);
+        QCOMPARE(b->text(), QLatin1StringView(row.caption));
+        QCOMPARE(b->font(), verdana(8.25, true));
+        QCOMPARE(b->palette().color(QPalette::Button), kWhite);
+        QCOMPARE(b->width(), twips(row.width));
+        QCOMPARE(b->y(), twips(240));
+        QVERIFY(b->geometry().bottom() < buttonBar->height());
+    }
+}
+
+void TestFrame::layout_followsTheScreenWidth()
+{
+    const double w = screenWidthTwips();
+    auto *banner = child<QLabel>("lblQuillmereBanner");
+    auto *name = child<QLabel>("lblSoftwareName");
+    QCOMPARE(banner->x(), twips((w - toTwips(banner->width())) / 2));
+    QCOMPARE(name->x(), twips((w - toTwips(name->width())) / 2));
+    QCOMPARE(child("cmdMdiExit")->x(), twips(w - (1335 + 20)));
+    QCOMPARE(child("cmdBack")->x(), twips(w - (1260 + 1400)));
+    QCOMPARE(child("cmdPrint")->x(), twips(w - (1260 + 2700)));
+    QCOMPARE(m_frame->display()->x(), twips((w - 13995) / 2));
+    QCOMPARE(m_frame->display()->y(), 0);
+}
+
+void TestFrame::layout_onA1280PixelScreen()
+{
+    const FrameLefts l = FrameLayout(19200, 4000, 1200, 13995);
+    QCOMPARE(l.print, 15240.0);
+    QCOMPARE(l.back, 16540.0);
+    QCOMPARE(l.exit, 17845.0);
+    QCOMPARE(l.banner, 7600.0);
+    QCOMPARE(l.name, 9000.0);
+    QCOMPARE(l.display, 2602.5);
+    // Print, Back, Exit from left to right, 40 and 45 twips apart, 20 twips from the edge.
+    QCOMPARE(l.back - (l.print + kPrintWidth), 40.0);
+    QCOMPARE(l.exit - (l.back + kBackWidth), 45.0);
+    QCOMPARE(19200 - (l.exit + kMdiExitWidth), 20.0);
+}
+
+void TestFrame::layout_isNotRedoneOnResize()
+{
+    const QPoint exitAt = child("cmdMdiExit")->pos();
+    const QPoint bannerAt = child("lblQuillmereBanner")->pos();
+    m_frame->showNormal();
+    m_frame->resize(m_frame->width() / 2, m_frame->height() / 2);
+    QCOMPARE(child("cmdMdiExit")->pos(), exitAt);
+    QCOMPARE(child("lblQuillmereBanner")->pos(), bannerAt);
+}
+
+void TestFrame::display_isABorderlessChildOfTheFrame()
+{
+    DisplayWindow *display = m_frame->display();
+    QCOMPARE(display->objectName(), QStringLiteral("frmDisplay"));
+    QVERIFY(!display->isWindow());
+    QCOMPARE(display->window(), m_frame.data());
+    QVERIFY(display->isVisible());
+    QCOMPARE(display->size(), QSize(twips(13995), twips(8415)));
+    QCOMPARE(m_frame->findChildren<DisplayWindow *>().size(), 1);
+}
+
+void TestFrame::menus_namesCaptionsAndSeparators()
+{
+    const QList<QAction *> menus = m_frame->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("mnuFile"));
+    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
+
+    const auto items = [](const QAction *menu) {
+        QStringList names;
+        for (const QAction *a : menu->menu()->actions())
+            names << a->objectName() + u'|' + (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return names;
+    };
+    QCOMPARE(items(menus[0]),
+             QStringList({QStringLiteral("mnuPrint|&Print"), QStringLiteral("mnuBack|&Back"),
+                          QStringLiteral("mnuExit|E&xit")}));
+    QCOMPARE(
+        items(menus[1]),
+        QStringList({QStringLiteral("mnuOnline|&Online Help"),
+                     QStringLiteral("mnuVisit|&Visit Us Online"), QStringLiteral("mnuSep1|-"),
+                     QStringLiteral("mnuUpdate|Check for Software &Update"),
+                     QStringLiteral("mnuSep2|-"), QStringLiteral("mnuAbout|&About Software")}));
+}
+
+void TestFrame::webLinks_bannerAndHelpMenu()
+{
+    action("mnuOnline")->trigger();
+    action("mnuVisit")->trigger();
+    action("mnuUpdate")->trigger();
+    QTest::mouseClick(child("lblQuillmereBanner"), Qt::LeftButton);
+    QTest::mouseClick(child("lblSoftwareName"), Qt::LeftButton);
+    QCOMPARE(UrlOpener::opened(),
+             QList<QUrl>({HelpPageUrl(), HomePageUrl(), DownloadPageUrl(), HomePageUrl()}));
+}
+
+void TestFrame::aboutItem_showsTheAboutBoxModally()
+{
+    ModalCloser closer;
+    closer.arm(this);
+    action("mnuAbout")->trigger();
+    QCOMPARE(closer.objectName, QStringLiteral("frmAbout"));
+    QVERIFY(m_frame->isVisible());
+    QVERIFY(m_form->isHidden());
+}
+
+void TestFrame::print_opensTheReportOverTheFrame_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("Print button") << false;
+    QTest::newRow("File > Print") << true;
+}
+
+void TestFrame::print_opensTheReportOverTheFrame()
+{
+    QFETCH(bool, fromMenu);
+    ModalCloser closer;
+    closer.arm(this);
+    if (fromMenu)
+        action("mnuPrint")->trigger();
+    else
+        QTest::mouseClick(child("cmdPrint"), Qt::LeftButton);
+
+    QCOMPARE(closer.objectName, QStringLiteral("frmSave"));
+    QCOMPARE(closer.parent, m_frame.data());
+    // Composed from the stored birth data and the entry form's lists.
+    QVERIFY2(closer.text.contains(QStringLiteral("ANNA")), qPrintable(closer.text));
+    QVERIFY2(closer.text.contains(QStringLiteral("March/14/1975")), qPrintable(closer.text));
+    // Closing the report returns to the display; the entry form stays hidden.
+    QVERIFY(m_frame->isVisible());
+    QVERIFY(m_frame->display()->isVisible());
+    QVERIFY(m_form->isHidden());
+}
+
+void TestFrame::back_closesFrameAndDisplay_showsTheEntryForm_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File > Back") << true;
+}
+
+void TestFrame::back_closesFrameAndDisplay_showsTheEntryForm()
+{
+    QFETCH(bool, fromMenu);
+    QPointer<DisplayWindow> display = m_frame->display();
+    CloseCounter formCloses;
+    m_form->installEventFilter(&formCloses);
+
+    const int status = exitStatusOf([&] {
+        if (fromMenu)
+            action("mnuBack")->trigger();
+        else
+            QTest::mouseClick(child("cmdBack"), Qt::LeftButton);
+    });
+
+    QCOMPARE(status, -1); // the program goes on
+    QVERIFY(!m_frame);
+    QVERIFY(!display);
+    QVERIFY(!m_form->frame());
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(formCloses.count, 0);
+    QCOMPARE(m_form->findChild<QLineEdit *>(QStringLiteral("txtName"))->text(),
+             QStringLiteral("ANNA"));
+    QCOMPARE(m_form->dayText(), QStringLiteral("14"));
+    QCOMPARE(m_form->monthText(), QStringLiteral("March"));
+    QCOMPARE(m_form->yearText(), QStringLiteral("1975"));
+}
+
+void TestFrame::secondReading_getsAFreshFrameAndDisplay()
+{
+    QPointer<FrameWindow> firstFrame = m_frame;
+    QPointer<DisplayWindow> firstDisplay = m_frame->display();
+    m_frame->cmdBack_Click();
+    // Straight away, before the first frame is gone.
+    proceed(QStringLiteral("ben"), 1, 7, 1990);
+    QVERIFY(m_frame);
+    QVERIFY(m_frame != firstFrame);
+    QVERIFY(m_frame->isVisible());
+    QVERIFY(m_frame->isMaximized());
+    QCOMPARE(m_form->birthData().Name, QStringLiteral("BEN"));
+    QCOMPARE(m_form->birthData().Month, QStringLiteral("July"));
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!firstFrame);
+    QVERIFY(!firstDisplay);
+    QVERIFY(m_frame);
+    QCOMPARE(m_frame->findChildren<DisplayWindow *>().size(), 1);
+    // The new frame is laid out afresh.
+    QCOMPARE(child("cmdMdiExit")->x(), twips(screenWidthTwips() - (1335 + 20)));
+}
+
+void TestFrame::exit_closesAllThreeWindowsAndEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << QStringLiteral("cmdMdiExit");
+    QTest::newRow("File > Exit") << QStringLiteral("mnuExit");
+    QTest::newRow("close box") << QStringLiteral("close");
+}
+
+void TestFrame::exit_closesAllThreeWindowsAndEndsTheProgram()
+{
+    QFETCH(QString, how);
+    QPointer<DisplayWindow> display = m_frame->display();
+    CloseCounter formCloses;
+    m_form->installEventFilter(&formCloses);
+    CloseCounter displayCloses;
+    display->installEventFilter(&displayCloses);
+
+    const int status = exitStatusOf([&] {
+        if (how == u"cmdMdiExit")
+            QTest::mouseClick(child("cmdMdiExit"), Qt::LeftButton);
+        else if (how == u"mnuExit")
+            action("mnuExit")->trigger();
+        else
+            m_frame->close();
+    });
+
+    QCOMPARE(status, 0);
+    QVERIFY(!m_frame);
+    QVERIFY(!display);
+    QCOMPARE(displayCloses.count, 1);
+    QCOMPARE(formCloses.count, 1);
+    QVERIFY(m_form->isHidden());
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+}
+
+QTEST_MAIN(TestFrame)
+#include "tst_frame.moc"
