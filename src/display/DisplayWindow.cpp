@@ -216,8 +216,9 @@ void DisplayWindow::buildTabs()
     buildPathPage(m_picSplitTwo);
     buildSunSignPage(m_picSplitThree);
 
-    for (QWidget *surface : {m_picSplit, m_picSplitTwo, static_cast<QWidget *>(m_lblSphereDesc),
-                             static_cast<QWidget *>(m_lblSunSignDesc)}) {
+    for (QWidget *surface :
+         {m_picSplit, m_picSplitTwo, static_cast<QWidget *>(m_lblSphereDesc.data()),
+          static_cast<QWidget *>(m_lblSunSignDesc.data())}) {
         surface->setMouseTracking(true);
         surface->installEventFilter(this);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -57,9 +58,9 @@ private:
     QWidget *m_picSplit = nullptr;
     QWidget *m_picSplitTwo = nullptr;
     QWidget *m_picSplitThree = nullptr;
-    QLabel *m_lblSphereName = nullptr;
-    QLabel *m_lblSphereDesc = nullptr;
-    QLabel *m_lblSunSignDesc = nullptr;
+    QPointer<QLabel> m_lblSphereName;
+    QPointer<QLabel> m_lblSphereDesc;
+    QPointer<QLabel> m_lblSunSignDesc;
 };
 
 } // namespace Zorvane

@@ -229,7 +229,7 @@ bool TreeOfLife::isBackground(const QPoint &pos) const
 {
     const QPointF p(pos.x() + 0.5, pos.y() + 0.5);
     for (const DiagramItem *item : m_paintOrder) {
-        if (item->contains(p))
+        if (item && item->contains(p))
             return false;
     }
     return true;
@@ -239,8 +239,10 @@ void TreeOfLife::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    for (const DiagramItem *item : std::as_const(m_paintOrder))
-        item->paint(painter);
+    for (const DiagramItem *item : std::as_const(m_paintOrder)) {
+        if (item)
+            item->paint(painter);
+    }
 }
 
 void TreeOfLife::mouseMoveEvent(QMouseEvent *event)

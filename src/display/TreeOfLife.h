@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -55,9 +56,9 @@ private:
     void buildShapes();
     void buildLabels();
 
-    QList<DiagramItem *> m_paintOrder; // back to front
-    std::array<DiagramItem *, kDiagramSpheres> m_circles{};
-    std::array<QLabel *, kDiagramSpheres> m_sphereLabels{};
+    QList<QPointer<DiagramItem>> m_paintOrder; // back to front
+    std::array<QPointer<DiagramItem>, kDiagramSpheres> m_circles{};
+    std::array<QPointer<QLabel>, kDiagramSpheres> m_sphereLabels{};
 };
 
 } // namespace Zorvane
