@@ -370,6 +370,8 @@ void TestFrame::back_closesFrameAndDisplay_showsTheEntryForm()
     QPointer<DisplayWindow> display = m_frame->display();
     CloseCounter formCloses;
     m_form->installEventFilter(&formCloses);
+    // Where the user last left the form.
+    m_form->move(10, 20);
 
     const int status = exitStatusOf([&] {
         if (fromMenu)
@@ -383,6 +385,7 @@ void TestFrame::back_closesFrameAndDisplay_showsTheEntryForm()
     QVERIFY(!display);
     QVERIFY(!m_form->frame());
     QVERIFY(m_form->isVisible());
+    QCOMPARE(m_form->pos(), QPoint(10, 20));
     QCOMPARE(formCloses.count, 0);
     QCOMPARE(m_form->findChild<QLineEdit *>(QStringLiteral("txtName"))->text(),
              QStringLiteral("ANNA"));

@@ -500,6 +500,18 @@ void EntryForm::Label61_Click()
     OpenHomePage();
 }
 
+void EntryForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Where the frame is known by the first show, centre it rather than the client area. Later
+    // shows keep wherever the user moved the form.
+    if (!m_shown) {
+        m_shown = true;
+        if (frameGeometry() != geometry())
+            centreOnScreen();
+    }
+}
+
 void EntryForm::closeEvent(QCloseEvent *event)
 {
     ShutDown();

@@ -71,6 +71,7 @@ public:
     void Label61_Click();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -80,6 +81,7 @@ private:
     void Form_Load();
     void txtName_Refused();
 
+    bool m_shown = false;
     BirthData m_birthData;
     QPointer<FrameWindow> m_frame;
 
