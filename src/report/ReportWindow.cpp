@@ -9,6 +9,7 @@
 #include "Twips.h"
 #include "WebLinks.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,7 +21,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTextFrame>
 
 #include <optional>
 
@@ -31,6 +34,10 @@ namespace {
 const QColor kReportBackground(245, 237, 218);
 const QColor kLabelColour(0, 0, 0);
 const QColor kValueColour(128, 0, 128);
+
+// Two centimetres around the printed text. The layout scales frame margins from logical pixels to
+// the printer's resolution itself.
+constexpr double kPrintMarginTwips = 2.0 / 2.54 * 1440;
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kBlankLine = kCrLf + kCrLf;
@@ -162,6 +169,22 @@ void keepCaptionWhole(QLabel *label)
     const int centre = label->geometry().center().x();
     const int left = qBound(0, centre - width / 2, parent->width() - width);
     label->setGeometry(left, label->y(), width, label->height());
+}
+
+// Prints the box's document, or its selection, laid out for the printer's page with nothing added:
+// the box's own print would number the pages.
+void printReport(const QTextEdit &box, QPrinter &printer, bool selectionOnly)
+{
+    QTextDocument doc;
+    doc.setDefaultFont(box.document()->defaultFont());
+    QTextCursor(&doc).insertFragment(selectionOnly ? box.textCursor().selection()
+                                                   : QTextDocumentFragment(box.document()));
+    doc.documentLayout()->setPaintDevice(&printer);
+    QTextFrameFormat page = doc.rootFrame()->frameFormat();
+    page.setMargin(twips(kPrintMarginTwips));
+    doc.rootFrame()->setFrameFormat(page);
+    doc.setPageSize(QSizeF(printer.width(), printer.height()));
+    doc.print(&printer);
 }
 
 } // namespace
@@ -325,7 +348,7 @@ void ReportWindow::cmdPrint_Click()
     // The box's selection decides what is printed, whatever range was picked in the dialog.
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
     printer.setPageRanges(QPageRanges());
-    m_rtb->print(&printer);
+    printReport(*m_rtb, printer, hasSelection);
 }
 
 void ReportWindow::Label1_Click()
