@@ -42,12 +42,11 @@ bool PrintDialog::exec(QPrinter &printer, QWidget *parent, bool hasSelection)
     if (t.on) {
         t.requests.append({false, hasSelection, hasSelection});
         const Outcome outcome = t.outcomes.isEmpty() ? Outcome::cancel() : t.outcomes.dequeue();
-        if (!outcome.accepted)
-            return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(outcome.pdfPath);
-        printer.setPrintRange(outcome.chosenRange);
-        return true;
+        if (outcome.accepted)
+            printer.setPrintRange(outcome.chosenRange);
+        return outcome.accepted;
     }
 
     QPrintDialog dialog(&printer, parent);

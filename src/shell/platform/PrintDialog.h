@@ -9,7 +9,9 @@ class QWidget;
 namespace Zorvane {
 
 // The print dialog. Tests queue the outcomes instead: Cancel, or printing to a PDF file with the
-// range the user would have picked. With nothing queued a test dialog answers as Cancel.
+// range the user would have picked. Either way a test printer writes to the outcome's PDF file,
+// so that whatever is printed after a Cancel shows. With nothing queued a test dialog answers as
+// Cancel.
 class PrintDialog
 {
 public:
@@ -26,7 +28,7 @@ public:
         QString pdfPath;
         QPrinter::PrintRange chosenRange = QPrinter::AllPages;
 
-        static Outcome cancel() { return {}; }
+        static Outcome cancel(const QString &path = {}) { return {false, path}; }
         static Outcome printToPdf(const QString &path,
                                   QPrinter::PrintRange range = QPrinter::AllPages)
         {
