@@ -4,6 +4,9 @@
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "Reading.h"
+#include "SunSign.h"
+#include "TabControl.h"
 #include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
@@ -29,6 +32,25 @@
 using namespace Zorvane;
 
 namespace {
+
+QString caption(const QWidget *display, const char *objectName)
+{
+    const auto *label = display->findChild<QLabel *>(QLatin1StringView(objectName));
+    return label ? label->text()
+                 : QStringLiteral("<missing %1>").arg(QLatin1StringView(objectName));
+}
+
+// The display shows the reading of the sign of that day and month.
+void verifyShowsReadingOf(const QWidget *display, int day, int month)
+{
+    const std::optional<SunSign> sign = SignFromDate(qint16(month - 1), qint16(day - 1));
+    QVERIFY(sign);
+    const Reading expected = BuildReading(*sign);
+    QCOMPARE(caption(display, "lblOneSphereHead"), expected.One.Head);
+    QCOMPARE(caption(display, "lblTwoSphereHead"), expected.Two.Head);
+    QCOMPARE(caption(display, "lblPathName"), expected.Path.Name);
+    QCOMPARE(caption(display, "lblSunSignName"), expected.SunSignName);
+}
 
 class CloseCounter : public QObject
 {
@@ -99,6 +121,7 @@ private slots:
     void layout_onA1280PixelScreen();
     void layout_isNotRedoneOnResize();
     void display_isABorderlessChildOfTheFrame();
+    void display_showsTheReadingOfTheDate_onTabZero();
     void menus_namesCaptionsAndSeparators();
     void webLinks_bannerAndHelpMenu();
     void aboutItem_showsTheAboutBoxModally();
@@ -282,6 +305,14 @@ void TestFrame::display_isABorderlessChildOfTheFrame()
     QCOMPARE(m_frame->findChildren<DisplayWindow *>().size(), 1);
 }
 
+void TestFrame::display_showsTheReadingOfTheDate_onTabZero()
+{
+    DisplayWindow *display = m_frame->display();
+    verifyShowsReadingOf(display, 14, 3);
+    QCOMPARE(caption(display, "lblOneSphereHead"), QStringLiteral("Netzach"));
+    QCOMPARE(display->tabs()->currentIndex(), 0);
+}
+
 void TestFrame::menus_namesCaptionsAndSeparators()
 {
     const QList<QAction *> menus = m_frame->menuBar()->actions();
@@ -398,6 +429,7 @@ void TestFrame::secondReading_getsAFreshFrameAndDisplay()
 {
     QPointer<FrameWindow> firstFrame = m_frame;
     QPointer<DisplayWindow> firstDisplay = m_frame->display();
+    firstDisplay->tabs()->setCurrentIndex(2);
     m_frame->cmdBack_Click();
     // Straight away, before the first frame is gone.
     proceed(QStringLiteral("ben"), 1, 7, 1990);
@@ -413,6 +445,8 @@ void TestFrame::secondReading_getsAFreshFrameAndDisplay()
     QVERIFY(!firstDisplay);
     QVERIFY(m_frame);
     QCOMPARE(m_frame->findChildren<DisplayWindow *>().size(), 1);
+    verifyShowsReadingOf(m_frame->display(), 1, 7);
+    QCOMPARE(m_frame->display()->tabs()->currentIndex(), 0);
     // The new frame is laid out afresh.
     QCOMPARE(child("cmdMdiExit")->x(), twips(screenWidthTwips() - (1335 + 20)));
 }
