@@ -1,3 +1,4 @@
+#include "DisplayWindow.h"
 #include "EntryForm.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
@@ -10,11 +11,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
 
 using namespace Zorvane;
 
@@ -43,6 +48,7 @@ private slots:
 
     // Through the entry form
     void entryForm_openPutsTheValuesBackAndAsksForTheReading();
+    void entryForm_savedReadingIsMadeAndReportedAgain();
     void entryForm_twoLineFile_keepsMonthAndYear();
     void entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas();
 
@@ -328,6 +334,42 @@ void TestSavedFiles::entryForm_openPutsTheValuesBackAndAsksForTheReading()
     QCOMPARE(stored.Year, qint16(1975));
     QVERIFY(f.form.frame());
     QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestSavedFiles::entryForm_savedReadingIsMadeAndReportedAgain()
+{
+    const QString path = m_dir.filePath(QStringLiteral("again.zvr"));
+    saveThroughReport(anna(), path);
+
+    Form f;
+    FileDialog::setNextFileName(path);
+    QTest::mouseClick(f.open, Qt::LeftButton);
+    FrameWindow *frame = f.form.frame();
+    QVERIFY(frame);
+    QVERIFY(frame->display());
+    auto *sign = frame->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
+    QVERIFY(sign);
+    QCOMPARE(sign->text(), QStringLiteral("Pisces"));
+
+    // The frame's Print composes the report from the reopened reading.
+    QString report;
+    QTimer::singleShot(0, frame, [&] {
+        auto *window = frame->findChild<QDialog *>(QStringLiteral("frmSave"));
+        QVERIFY(window);
+        report = window->findChild<QTextEdit *>(QStringLiteral("RTB"))->toPlainText();
+        window->close();
+    });
+    auto *print = frame->findChild<QPushButton *>(QStringLiteral("cmdPrint"));
+    QVERIFY(print);
+    QTest::mouseClick(print, Qt::LeftButton);
+    const QStringList lines = report.split(u'\n');
+    QVERIFY(lines.size() > 8);
+    QCOMPARE(lines.at(2), QStringLiteral("Name :- ANNA"));
+    QCOMPARE(lines.at(4), QStringLiteral("Date Of Birth :- March/7/1975"));
+    QCOMPARE(lines.at(8), QStringLiteral("Netzach :- ") +
+                              frame->display()
+                                  ->findChild<QPlainTextEdit *>(QStringLiteral("txtOneSphereDesc"))
+                                  ->toPlainText());
 }
 
 void TestSavedFiles::entryForm_twoLineFile_keepsMonthAndYear()
