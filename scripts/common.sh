@@ -9,7 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
-    desktop-file-utils dpkg-dev
+    desktop-file-utils dpkg-dev openbox bc
 )
 
 install_missing() {

@@ -18,7 +18,6 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     // Before anything reads or writes the per-user settings.
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
     QApplication::setApplicationName(QStringLiteral("zorvane"));
-    QApplication::setApplicationDisplayName(kAppTitle);
     // Held until the program ends; a second start stops here, before any window of its own.
     const SingleInstance instance(SingleInstance::userLockDir());
     if (!ProceedAsOnlyInstance(instance))
