@@ -16,6 +16,12 @@ std::optional<std::array<QString, kReadingFileLines>> ChooseAndReadReadingFile(Q
                                     QStringLiteral("Zorvane (*.zvr)"), QStringLiteral("zvr"));
     if (path.isEmpty())
         return std::nullopt;
+    return ReadChosenReadingFile(parent, path);
+}
+
+std::optional<std::array<QString, kReadingFileLines>> ReadChosenReadingFile(QWidget *parent,
+                                                                            const QString &path)
+{
     // Exactly these three letters, in this case; a dot before them is not required.
     if (!path.endsWith(u"zvr", Qt::CaseSensitive)) {
         MessageBox::critical(parent, QStringLiteral("Please Check The File."));

@@ -14,4 +14,9 @@ namespace Zorvane {
 // user cancelled or the file was refused (the message has been shown).
 std::optional<std::array<QString, kReadingFileLines>> ChooseAndReadReadingFile(QWidget *parent);
 
+// The same for a path chosen elsewhere (a file opened from the file manager): the "zvr" check
+// with its message, then the four lines.
+std::optional<std::array<QString, kReadingFileLines>> ReadChosenReadingFile(QWidget *parent,
+                                                                            const QString &path);
+
 } // namespace Zorvane

@@ -7,10 +7,16 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <memory>
 
 namespace Zorvane {
+
+QString ReadingFileArgument(const QStringList &arguments)
+{
+    return arguments.size() == 2 ? arguments.at(1) : QString();
+}
 
 int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 {
@@ -34,6 +40,11 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
         entryForm->show();
         if (onShown)
             onShown(*entryForm);
+        // A file handed over by the file manager opens as if chosen in the open dialog.
+        if (const QString path = ReadingFileArgument(QCoreApplication::arguments()); !path.isEmpty())
+            QTimer::singleShot(0, entryForm.get(), [form = entryForm.get(), path] {
+                form->OpenReadingFile(path);
+            });
         status = QApplication::exec();
         // Windows closed on the way out are deleted before the entry form they refer to.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

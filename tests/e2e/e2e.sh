@@ -268,4 +268,19 @@ wait_for 10 gone "$THIRD" || fail "Exit did not end the program"
 wait "$THIRD"
 [ $? -eq 0 ] || fail "the program did not end with status 0"
 
+step "a file handed over by the file manager opens its reading"
+"$BIN" "$OUT/anna.zvr" &
+FOURTH=$!
+ZV_PIDS=$FOURTH
+wait_for 20 has_window_wider_than 1000 || fail "the file's reading did not open"
+sleep 1
+shot display-from-file-manager
+ae=$(compare -metric AE "$OUT/display-tab0.png" "$OUT/display-from-file-manager.png" null: 2>&1 >/dev/null)
+[ "${ae%% *}" -lt 200 ] 2>/dev/null || fail "the reading from the file looks different ($ae pixels)"
+focus "$(window_wider_than 1000)"
+press alt+e
+wait_for 10 gone "$FOURTH" || fail "Exit in the frame did not end the program"
+wait "$FOURTH"
+[ $? -eq 0 ] || fail "the program did not end with status 0"
+
 echo "end-to-end: all steps passed; screenshots in $OUT"

@@ -480,7 +480,16 @@ void EntryForm::cmdProceed_Click()
 
 void EntryForm::cmdOpen_Click()
 {
-    const auto lines = ChooseAndReadReadingFile(this);
+    applyReadingFile(ChooseAndReadReadingFile(this));
+}
+
+void EntryForm::OpenReadingFile(const QString &path)
+{
+    applyReadingFile(ReadChosenReadingFile(this, path));
+}
+
+void EntryForm::applyReadingFile(const std::optional<std::array<QString, kReadingFileLines>> &lines)
+{
     if (!lines)
         return;
     m_txtName->setTextAsIs(lines->at(0));

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "BirthData.h"
+#include "ReadingFile.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QPushButton;
@@ -67,6 +70,8 @@ public:
     bool ValidateBirthData();
     void cmdProceed_Click();
     void cmdOpen_Click();
+    // Opens a reading file as cmdOpen does once its dialog has given the path.
+    void OpenReadingFile(const QString &path);
     void cmdExit_Click();
     void Label61_Click();
 
@@ -80,6 +85,7 @@ private:
     void centreOnScreen();
     void Form_Load();
     void txtName_Refused();
+    void applyReadingFile(const std::optional<std::array<QString, kReadingFileLines>> &lines);
 
     bool m_shown = false;
     BirthData m_birthData;

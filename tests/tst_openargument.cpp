@@ -1,0 +1,126 @@
+#include "Application.h"
+#include "DisplayWindow.h"
+#include "EntryForm.h"
+#include "FileDialog.h"
+#include "FrameWindow.h"
+#include "MessageBox.h"
+#include "ReadingFile.h"
+#include "Twips.h"
+#include "UrlOpener.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Zorvane;
+
+// A reading file handed to the program by the file manager opens exactly as one chosen in the
+// entry form's open dialog.
+class TestOpenArgument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void onlyASingleArgumentIsAFile_data();
+    void onlyASingleArgumentIsAFile();
+    void file_showsItsReading();
+    void notEndingInZvr_isRefusedWithTheMessage();
+    void missingFile_isReportedAndChangesNothing();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestOpenArgument::initTestCase()
+{
+    installFontSubstitutes();
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestOpenArgument::init()
+{
+    FileDialog::setTestMode(true);
+    MessageBox::setTestMode(true);
+    UrlOpener::setTestMode(true);
+}
+
+void TestOpenArgument::onlyASingleArgumentIsAFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("none") << QStringList{QStringLiteral("zorvane")} << QString();
+    QTest::newRow("one") << QStringList{QStringLiteral("zorvane"), QStringLiteral("/home/a/anna.zvr")}
+                         << QStringLiteral("/home/a/anna.zvr");
+    QTest::newRow("two") << QStringList{QStringLiteral("zorvane"), QStringLiteral("a.zvr"), QStringLiteral("b.zvr")} << QString();
+    QTest::newRow("empty list") << QStringList{} << QString();
+}
+
+void TestOpenArgument::onlyASingleArgumentIsAFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QCOMPARE(ReadingFileArgument(arguments), file);
+}
+
+void TestOpenArgument::file_showsItsReading()
+{
+    const QString path = m_dir.filePath(QStringLiteral("anna.zvr"));
+    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
+
+    EntryForm form;
+    MessageBox::clearShown();
+    form.OpenReadingFile(path);
+
+    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), QStringLiteral("ANNA"));
+    QCOMPARE(form.birthData().Day, qint16(14));
+    QCOMPARE(form.birthData().Month, QStringLiteral("March"));
+    QVERIFY(form.frame());
+    QVERIFY(!form.isVisible());
+    const auto *sign = form.frame()->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
+    QVERIFY(sign);
+    QCOMPARE(sign->text(), QStringLiteral("Pisces"));
+    QVERIFY(MessageBox::shown().isEmpty());
+    // No dialog was asked for.
+    QVERIFY(FileDialog::lastRequest().title.isEmpty());
+}
+
+void TestOpenArgument::notEndingInZvr_isRefusedWithTheMessage()
+{
+    const QString path = m_dir.filePath(QStringLiteral("anna.ZVR"));
+    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
+
+    EntryForm form;
+    MessageBox::clearShown();
+    form.OpenReadingFile(path);
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
+    QVERIFY(!form.frame());
+    QVERIFY(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text().isEmpty());
+}
+
+void TestOpenArgument::missingFile_isReportedAndChangesNothing()
+{
+    EntryForm form;
+    auto *name = form.findChild<QLineEdit *>(QStringLiteral("txtName"));
+    name->setText(QStringLiteral("MARY"));
+    MessageBox::clearShown();
+    form.OpenReadingFile(m_dir.filePath(QStringLiteral("gone.zvr")));
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
+    QVERIFY(MessageBox::shown().constFirst().text.contains(QStringLiteral("gone.zvr")));
+    QCOMPARE(name->text(), QStringLiteral("MARY"));
+    QVERIFY(!form.frame());
+}
+
+QTEST_MAIN(TestOpenArgument)
+#include "tst_openargument.moc"
