@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "MessageBox.h"
+#include "ReminderDate.h"
 #include "SettingsStore.h"
 #include "ShiftCodec.h"
 #include "WebLinks.h"
@@ -20,11 +21,9 @@ QString reminderKey()
     return ShiftEncodeText(u"Duration").value_or(QString());
 }
 
-// ISO dates read back the same whatever the user's locale is at the next start.
 void storeDate(const QDate &date)
 {
-    const QString text = date.toString(Qt::ISODate);
-    SettingsStore::setValue(kSection, reminderKey(), ShiftEncodeText(text).value_or(QString()));
+    SettingsStore::setValue(kSection, reminderKey(), EncodeReminderDate(date));
 }
 
 } // namespace
@@ -32,17 +31,17 @@ void storeDate(const QDate &date)
 void UpdateReminder(QWidget *parent)
 {
     const QDate today = Clock::today();
-    const QString stored = ShiftDecodeText(SettingsStore::value(kSection, reminderKey()));
-    const QDate last = QDate::fromString(stored, Qt::ISODate);
+    const std::optional<QDate> last =
+        DecodeReminderDate(SettingsStore::value(kSection, reminderKey()));
 
     // A value that is not a date (damaged, or edited by hand) would otherwise block the reminder
     // on every start from now on; start counting afresh instead, as on the first start.
-    if (!last.isValid()) {
+    if (!last) {
         storeDate(today);
         return;
     }
 
-    const qint64 days = today.daysTo(last);
+    const qint64 days = today.daysTo(*last);
     if (days >= -kReminderDays && days <= kReminderDays)
         return;
 
