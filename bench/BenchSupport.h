@@ -1,42 +1,54 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <ctime>
 #include <functional>
 
 #include <sys/resource.h>
 
 namespace Bench {
 
-// Runs action once, at the first paint of the watched widget.
+// Milliseconds since the launcher's clock reading in BENCH_LAUNCH_NS (CLOCK_REALTIME), taken
+// just before it started this process.
+inline double msSinceLaunch()
+{
+    const qint64 launch = qEnvironmentVariable("BENCH_LAUNCH_NS").toLongLong();
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return double(qint64(now.tv_sec) * 1000000000 + now.tv_nsec - launch) / 1e6;
+}
+
+// At the first paint of w: reports the time since launch, then runs after, once that paint has
+// been delivered.
 class FirstPaint : public QObject
 {
 public:
-    FirstPaint(QWidget *watched, std::function<void()> action)
-        : QObject(watched), m_action(std::move(action))
+    FirstPaint(QWidget *w, std::function<void()> after)
+        : QObject(w), m_after(std::move(after))
     {
-        watched->installEventFilter(this);
+        w->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && m_action) {
+        if (event->type() == QEvent::Paint && m_after) {
             watched->removeEventFilter(this);
-            // After this paint has been delivered.
-            QTimer::singleShot(0, this, std::exchange(m_action, {}));
+            if (qEnvironmentVariableIsSet("BENCH_LAUNCH_NS"))
+                std::printf("first_paint_ms %.3f\n", msSinceLaunch());
+            QTimer::singleShot(0, this, std::exchange(m_after, {}));
         }
         return false;
     }
 
 private:
-    std::function<void()> m_action;
+    std::function<void()> m_after;
 };
 
 inline void quitAtFirstPaint(QWidget *w)

@@ -10,7 +10,8 @@ BUILD=$ROOT/build-bench
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
       -DZORVANE_BENCH=ON >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" --target bench_bare_qt bench_zorvane >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target bench_bare_qt bench_zorvane >/dev/null ||
+    { echo "the benchmark did not build" >&2; exit 1; }
 
 scratch=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
@@ -32,12 +33,9 @@ fi
 
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
+# Launches a program and prints the milliseconds from launch to its first paint.
 launch_ms() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null
-    end=$(date +%s%N)
-    echo "scale=3; ($end - $start) / 1000000" | bc
+    BENCH_LAUNCH_NS=$(date +%s%N) "$@" | awk '/^first_paint_ms/ {print $2}'
 }
 
 # Warm the caches once, then measure.

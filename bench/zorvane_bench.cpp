@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 
 #include <cstring>
@@ -59,8 +60,7 @@ void runReading(Zorvane::EntryForm &form)
     form.findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(75);
 
     static QElapsedTimer timer;
-    static PaintWatch *displayWatch = nullptr;
-    displayWatch = new PaintWatch("frmDisplay", [&form](QObject *) {
+    new PaintWatch("frmDisplay", [&form](QObject *) {
         std::printf("proceed_ms %.3f\n", double(timer.nsecsElapsed()) / 1e6);
         QTimer::singleShot(0, [&form] {
             new PaintWatch("frmSave", [](QObject *painted) {

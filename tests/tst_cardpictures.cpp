@@ -246,7 +246,8 @@ void TestCardPictures::iconShipsEverySize()
         QImageReader reader(QStringLiteral(":/content/icons/zorvane-%1.png").arg(size));
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), QSize(size, size));
-        QVERIFY2(available.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        // The window icon carries the small sizes; the large ones are installed for the desktop.
+        QCOMPARE(available.contains(QSize(size, size)), size <= 64);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "EntryForm.h"
+#include "FirstPaint.h"
 #include "SingleInstance.h"
 #include "Twips.h"
 
@@ -28,7 +29,6 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     const SingleInstance instance(SingleInstance::userLockDir());
     if (!ProceedAsOnlyInstance(instance))
         return 0;
-    QApplication::setWindowIcon(AppIcon());
     // The program ends through ShutDown only: Back closes the last visible window on its way
     // to showing the entry form again.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -37,6 +37,8 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     int status = 0;
     {
         const auto entryForm = std::make_unique<EntryForm>();
+        // Decoding the icon loads Qt's image readers; the entry form can appear without it.
+        runAfterFirstPaint(entryForm.get(), [] { QApplication::setWindowIcon(AppIcon()); });
         entryForm->show();
         if (onShown)
             onShown(*entryForm);

@@ -242,7 +242,6 @@ EntryForm::EntryForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kVersionCaption);
-    setWindowIcon(AppIcon());
 
     buildClient();
     buildMenus();

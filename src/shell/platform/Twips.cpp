@@ -1,6 +1,5 @@
 #include "Twips.h"
 
-#include <QFontDatabase>
 #include <QWidget>
 
 namespace Zorvane {
@@ -25,7 +24,8 @@ void place(QWidget *root, std::initializer_list<Placement> table)
 
 QFont verdana(double pointSize, bool bold, bool underline)
 {
-    QFont f(QStringLiteral("Verdana"));
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     f.setPointSizeF(pointSize);
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     f.setUnderline(underline);
@@ -34,9 +34,10 @@ QFont verdana(double pointSize, bool bold, bool underline)
 
 void installFontSubstitutes()
 {
-    if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")))
-        QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    // Substitutes are consulted only when Verdana itself is missing, so there is no need to ask
+    // the font database first; asking would make fontconfig resolve aliases at start-up.
+    QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 }
 
 void setColors(QWidget *w, const QColor &text, const QColor &background)
