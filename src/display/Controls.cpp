@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "CardPictures.h"
 #include "Twips.h"
 #include "WrapLabel.h"
 
@@ -45,6 +46,15 @@ void setPicture(QLabel *box, const QPixmap &picture)
     const QSize size = picture.deviceIndependentSize().toSize();
     const QMargins m = box->contentsMargins();
     box->resize(size.width() + m.left() + m.right(), size.height() + m.top() + m.bottom());
+}
+
+void setCardPicture(QLabel *box, ImageList list, int position)
+{
+    const QPixmap picture = CardPicture(list, position);
+    if (!box || picture.isNull())
+        return;
+    setPicture(box, picture);
+    box->setAccessibleName(QStringLiteral("Card picture: ") + ImageListCardName(list, position));
 }
 
 } // namespace Zorvane

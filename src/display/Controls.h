@@ -9,6 +9,8 @@ class QWidget;
 
 namespace Zorvane {
 
+enum class ImageList;
+
 // How a label of the display looks. Every label is transparent and aligns its text to the top.
 struct LabelStyle
 {
@@ -32,5 +34,9 @@ void setCaption(QLabel *label, const QString &caption);
 // Shows a card picture in a picture box, which takes the picture's size plus its border. A null
 // picture is not assigned: the box keeps what it showed.
 void setPicture(QLabel *box, const QPixmap &picture);
+
+// Shows the card at a 1-based position of an image list in a picture box, which screen readers
+// then name after that card. A position without a picture leaves the box as it was, name and all.
+void setCardPicture(QLabel *box, ImageList list, int position);
 
 } // namespace Zorvane

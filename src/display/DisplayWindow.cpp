@@ -1,8 +1,8 @@
 #include "DisplayWindow.h"
 
-#include "CardPictures.h"
 #include "Controls.h"
 #include "GroupFrame.h"
+#include "ReadingTables.h"
 #include "ReadingTexts.h"
 #include "TabControl.h"
 #include "TreeOfLife.h"
@@ -49,6 +49,7 @@ enum class Kind
 };
 
 // One control of a page. Auto-size labels give only their left and top; the others their box.
+// A text panel has no caption of its own: its caption says what it shows, for screen readers.
 struct Control
 {
     Placement at;
@@ -137,21 +138,23 @@ QLabel *newCardPicture(QWidget *parent, const QString &name)
 
 template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
 {
-    // Pictures are decoded once per display; every box starts with the same one.
-    const QPixmap justice = CardPicture(ImageList::PathsCard, 2);
     for (const Control &c : controls) {
         const QString name = QLatin1StringView(c.at.name);
         switch (c.kind) {
         case Kind::Label:
             place(newLabel(page, name, *c.style, QString::fromUtf8(c.caption)), c.at);
             break;
-        case Kind::TextPanel:
-            place(newTextPanel(page, name), c.at);
+        case Kind::TextPanel: {
+            QPlainTextEdit *panel = newTextPanel(page, name);
+            panel->setAccessibleName(QString::fromUtf8(c.caption));
+            place(panel, c.at);
             break;
+        }
         case Kind::CardPicture: {
             QLabel *box = newCardPicture(page, name);
             place(box, c.at);
-            setPicture(box, justice);
+            // Every box starts with Justice, the second of the path cards.
+            setCardPicture(box, ImageList::PathsCard, 2);
             break;
         }
         }
@@ -185,6 +188,11 @@ void DisplayWindow::buildTreeFrame()
     m_frame2->setGeometry(twipsRect(60, 480, 5295, 7455));
     connect(m_frame2, &TreeOfLife::sphereLabelMouseMove, this, &DisplayWindow::lblClick_MouseMove);
     connect(m_frame2, &TreeOfLife::backgroundMouseMove, this, &DisplayWindow::Frame2_MouseMove);
+
+    // The help that pointing at a sphere shows, for those who cannot point.
+    for (int i = 0; i < kDiagramSpheres; ++i)
+        m_frame2->sphereLabel(i)->setAccessibleDescription(
+            ReadingTexts().sphere[std::size_t(kSphereHelp[std::size_t(i)].text)]);
 }
 
 void DisplayWindow::buildTabs()
@@ -233,7 +241,10 @@ void DisplayWindow::buildSephirothPage(QWidget *page)
          &kHeadingCentred,
          "Tarot Cards Associated With Sephiroths"},
         {{"lbSephirothSOneCardName", 4080, 0}, Kind::Label, &kCardName, "lblPathsCardName"},
-        {{"txtOneSephriothCardDesc", 120, 260, 5775, 735}, Kind::TextPanel},
+        {{"txtOneSephriothCardDesc", 120, 260, 5775, 735},
+         Kind::TextPanel,
+         nullptr,
+         "Forecast of the first Sephira's card"},
         {{"PicOneSephirothsCard", 6600, 480, kCardWidth, kCardHeight}, Kind::CardPicture},
         {{"Label1", 540, 1000}, Kind::Label, &kHeading, "Sphere Sign"},
         {{"lblOneSphereSign", 450, 1242}, Kind::Label, &kValueCentred, "lblSphereSign"},
@@ -261,15 +272,24 @@ void DisplayWindow::buildSephirothPage(QWidget *page)
          "Splendour, Truthfulness, Communication"},
         {{"lblOneSphereHead", 2400, 2880}, Kind::Label, &kSphereHead, "SphereOne"},
         {{"Label51", 5955, 2880}, Kind::Label, &kLargeHeadingRight, "About Your Archangel"},
-        {{"txtOneSphereDesc", 120, 3120, 5775, 735}, Kind::TextPanel},
-        {{"txtOneAngelDesc", 6000, 3120, 2295, 735}, Kind::TextPanel},
+        {{"txtOneSphereDesc", 120, 3120, 5775, 735},
+         Kind::TextPanel,
+         nullptr,
+         "Description of the first Sephira"},
+        {{"txtOneAngelDesc", 6000, 3120, 2295, 735},
+         Kind::TextPanel,
+         nullptr,
+         "About the first Sephira's archangel"},
         // Sephira Two
         {{"Label39", 120, 3960},
          Kind::Label,
          &kHeadingCentred,
          "Tarot Cards Associated With The Sephiroths"},
         {{"lbSephirothSTwoCardName", 4560, 3960}, Kind::Label, &kCardName, "lblPathsCardName"},
-        {{"txtTwoSephriothCardDesc", 120, 4200, 5775, 735}, Kind::TextPanel},
+        {{"txtTwoSephriothCardDesc", 120, 4200, 5775, 735},
+         Kind::TextPanel,
+         nullptr,
+         "Forecast of the second Sephira's card"},
         {{"PicTwoSephirothsCard", 6600, 4320, kCardWidth, kCardHeight}, Kind::CardPicture},
         {{"Label23", 540, 4960}, Kind::Label, &kHeading, "Sphere Sign"},
         {{"lblTwoSphereSign", 450, 5182}, Kind::Label, &kValueCentred, "lblSphereSign"},
@@ -297,8 +317,14 @@ void DisplayWindow::buildSephirothPage(QWidget *page)
          "Splendour, Truthfulness, Communication"},
         {{"lblTwoSphereHead", 2407, 6720}, Kind::Label, &kSphereHead, "SphereTwo"},
         {{"Label50", 5955, 6720}, Kind::Label, &kLargeHeading, "About Your Archangel"},
-        {{"txtTwoSphereDesc", 120, 6960, 5775, 735}, Kind::TextPanel},
-        {{"txtTwoAngelDesc", 6000, 6960, 2295, 735}, Kind::TextPanel},
+        {{"txtTwoSphereDesc", 120, 6960, 5775, 735},
+         Kind::TextPanel,
+         nullptr,
+         "Description of the second Sephira"},
+        {{"txtTwoAngelDesc", 6000, 6960, 2295, 735},
+         Kind::TextPanel,
+         nullptr,
+         "About the second Sephira's archangel"},
     };
     build(page, controls);
 
@@ -314,14 +340,20 @@ void DisplayWindow::buildPathPage(QWidget *page)
 {
     const Control controls[] = {
         {{"lblPathName", 1477, 240}, Kind::Label, &kOrangeTitle, "lblPathName"},
-        {{"txtPathDecs", 120, 480, 6375, 2295}, Kind::TextPanel},
+        {{"txtPathDecs", 120, 480, 6375, 2295},
+         Kind::TextPanel,
+         nullptr,
+         "Description of the path"},
         {{"picPathsCard", 6600, 480, kCardWidth, kCardHeight}, Kind::CardPicture},
         {{"Label32", 120, 2880, 2355, 435},
          Kind::Label,
          &kHeadingWrapped,
          "Tarot Cards Associated With The Path"},
         {{"lblPathsCardName", 2640, 2977}, Kind::Label, &kCardName, "lblPathsCardName"},
-        {{"txtAboutYourPathsCards", 2640, 3360, 3855, 1335}, Kind::TextPanel},
+        {{"txtAboutYourPathsCards", 2640, 3360, 3855, 1335},
+         Kind::TextPanel,
+         nullptr,
+         "Forecast of the path's card"},
         {{"Label19", 120, 3720}, Kind::Label, &kLargeHeading, "More About Tarot Card"},
         {{"Label41", 120, 4800}, Kind::Label, &kHeading, "Hebrew Letter"},
         {{"lblHebrewLetter", 2640, 4800},

@@ -128,6 +128,7 @@ QLineF pixelLine(const Segment &s)
 TreeOfLife::TreeOfLife(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame2"));
+    setAccessibleName(QStringLiteral("Tree of Life"));
     setColors(this, kWhite, kNavy);
     setMouseTracking(true);
     buildShapes();
@@ -178,8 +179,10 @@ void TreeOfLife::buildLabels()
     const LabelStyle sphere{kCyan, 8.25, true, false, Qt::AlignHCenter, false};
     const auto makeSphereLabel = [&](int i) {
         const Sphere &s = kSpheres[std::size_t(i)];
-        QLabel *l = newLabel(this, QStringLiteral("lblClick(%1)").arg(i), sphere,
-                             QLatin1StringView(s.caption));
+        const QString caption = QLatin1StringView(s.caption);
+        QLabel *l = newLabel(this, QStringLiteral("lblClick(%1)").arg(i), sphere, caption);
+        // Spoken by the Sephira's name alone; the blanks and the number only place the caption.
+        l->setAccessibleName(caption.section(u' ', -1));
         l->setGeometry(twipsRect(s.labelLeft, s.circleTop, s.labelWidth, kCircleHeight));
         l->setCursor(handCursor());
         l->setMouseTracking(true);
@@ -192,6 +195,7 @@ void TreeOfLife::buildLabels()
     // The hint; Form_Load places it.
     auto *hintImage = new QLabel(this);
     hintImage->setObjectName(QStringLiteral("ImgMoveMouseButton"));
+    hintImage->setAccessibleName(QStringLiteral("Pointing hand"));
     hintImage->setAttribute(Qt::WA_NoMousePropagation);
     hintImage->resize(twips(480), twips(480));
     hintImage->setPixmap(handPixmap());

@@ -1,6 +1,5 @@
 #include "ApplyReading.h"
 
-#include "CardPictures.h"
 #include "Controls.h"
 #include "DiagramItem.h"
 #include "DisplayWindow.h"
@@ -34,8 +33,7 @@ public:
 
     void picture(const QString &control, ImageList list, int position) const
     {
-        if (auto *box = m_display.findChild<QLabel *>(control))
-            setPicture(box, CardPicture(list, position));
+        setCardPicture(m_display.findChild<QLabel *>(control), list, position);
     }
 
     void show(const QString &control) const
