@@ -4,6 +4,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "ApplyReading.h"
+#include "DateList.h"
 #include "DisplayWindow.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
@@ -150,7 +151,7 @@ Button *button(QWidget *parent, const char *name, const QString &caption, const 
 
 QComboBox *pickList(QWidget *parent, const char *name)
 {
-    auto *c = new QComboBox(parent);
+    auto *c = new DateList(parent);
     c->setObjectName(QLatin1StringView(name));
     c->setEditable(false);
     setColors(c, kDarkRed, kWhite);
@@ -311,6 +312,24 @@ void EntryForm::buildClient()
                                        QStringLiteral("Get My &Zorvane Reading"), buttonFont);
     m_cmdExit =
         button<QPushButton>(frame5, "cmdExit", QStringLiteral("&Exit"), verdana(8.25, true));
+
+    // The boxes have no text of their own, and the lists' captions alone ("Date") say too little
+    // to name them by. The captions still label their boxes for readers that follow relations.
+    const struct
+    {
+        QWidget *box;
+        const char *caption;
+        const char *name;
+    } labelled[] = {
+        {m_txtName, "lblNameCaption", "Name"},
+        {m_cboDate, "lblDateCaption", "Day of birth"},
+        {m_cboMonth, "lblMonthCaption", "Month of birth"},
+        {m_cboYear, "lblYearCaption", "Year of birth"},
+    };
+    for (const auto &l : labelled) {
+        l.box->setAccessibleName(QLatin1StringView(l.name));
+        frame3->findChild<QLabel *>(QLatin1StringView(l.caption))->setBuddy(l.box);
+    }
 
     // Lists keep the height their font gives them; only their width is designed.
     for (QComboBox *c : {m_cboDate, m_cboMonth, m_cboYear})

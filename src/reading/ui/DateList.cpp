@@ -1,0 +1,83 @@
+#include "DateList.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+
+namespace Zorvane {
+
+namespace {
+
+// What Qt's own interface for a list that cannot be edited offers - the popup as its one child,
+// its state and the action that opens it - with the list's accessible name as its name.
+class DateListAccessible : public QAccessibleWidget
+{
+public:
+    explicit DateListAccessible(QWidget *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const bool unnamed = t == QAccessible::Name && list()->accessibleName().isEmpty();
+        if (t == QAccessible::Value || unnamed)
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return 1; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = isValid() && list()->view()->isVisible();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *dateListAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(DateList::staticMetaObject.className()))
+        return new DateListAccessible(static_cast<DateList *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+DateList::DateList(QWidget *parent) : QComboBox(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(dateListAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed)
+}
+
+} // namespace Zorvane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace Zorvane {
+
+// A date list of the entry form. On Unix, Qt names a list by its current entry and leaves its
+// caption to the label relation, which not every screen reader follows; a DateList is named by
+// its accessible name, and its current entry is its value.
+class DateList : public QComboBox
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DateList)
+
+public:
+    explicit DateList(QWidget *parent = nullptr);
+};
+
+} // namespace Zorvane
