@@ -224,6 +224,7 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
 
     m_rtb = new QTextEdit(this);
     m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Report"));
     m_rtb->setReadOnly(true);
     m_rtb->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_rtb->setUndoRedoEnabled(false);

@@ -41,6 +41,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setAccessibleName(QStringLiteral("Zorvane icon"));
     m_picIcon->setScaledContents(true);
     m_picIcon->setPixmap(AppIcon().pixmap(QSize(twips(510), twips(510)), devicePixelRatioF()));
 

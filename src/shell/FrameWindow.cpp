@@ -139,6 +139,7 @@ FrameWindow::FrameWindow(EntryForm *entryForm, QWidget *parent)
     // The display is larger than some laptop screens; it scrolls there rather than being cut.
     m_client = new QScrollArea(central);
     m_client->setFrameShape(QFrame::NoFrame);
+    m_client->setAccessibleName(QStringLiteral("Reading"));
     m_client->setWidgetResizable(true);
     setColors(m_client->viewport(), kWhite, kNavy);
     m_displayArea = new QWidget;
