@@ -9,6 +9,8 @@ BUILD=$(cd "$1" && pwd)
 OUT=$2
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
+# Files saved by an earlier run would make the save dialog ask whether to replace them.
+rm -f "$OUT/anna.zvr" "$OUT/anna-again.zvr"
 STAGE=$OUT/stage
 SITE=$(sed -n 's/^#define ZORVANE_SITE_URL "\(.*\)"$/\1/p' "$BUILD/generated/zorvane_config.h")
 
