@@ -5,6 +5,7 @@
 #include "AppInfo.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
+#include "Menus.h"
 #include "ReportWindow.h"
 #include "ShutDown.h"
 #include "Twips.h"
@@ -48,20 +49,6 @@ QPushButton *barButton(const char *name, const QString &caption, QWidget *parent
     setColors(b, Qt::black, kWhite);
     b->setAutoDefault(false);
     return b;
-}
-
-QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(QLatin1StringView(name));
-    return a;
-}
-
-QAction *separator(QMenu *menu, const char *name)
-{
-    QAction *a = menu->addSeparator();
-    a->setObjectName(QLatin1StringView(name));
-    return a;
 }
 
 int centredTop(const QWidget *child, const QWidget *strip)
@@ -182,18 +169,7 @@ void FrameWindow::buildMenus()
     connect(menuItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
             &FrameWindow::cmdMdiExit_Click);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(menuItem(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
-            [] { OpenHelpPage(); });
-    connect(menuItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [] { OpenHomePage(); });
-    separator(help, "mnuSep1");
-    connect(menuItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, [] { OpenDownloadPage(); });
-    separator(help, "mnuSep2");
-    connect(menuItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, [this] { ShowAboutBox(this); });
+    addHelpMenu(this, "mnuSep1", "mnuSep2");
 }
 
 void FrameWindow::MDIForm_Load()

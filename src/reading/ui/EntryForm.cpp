@@ -7,6 +7,7 @@
 #include "DateList.h"
 #include "DisplayWindow.h"
 #include "FrameWindow.h"
+#include "Menus.h"
 #include "MessageBox.h"
 #include "OpenReading.h"
 #include "ReadingTexts.h"
@@ -156,13 +157,6 @@ QComboBox *pickList(QWidget *parent, const char *name)
     c->setEditable(false);
     setColors(c, kDarkRed, kWhite);
     return c;
-}
-
-QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(QLatin1StringView(name));
-    return a;
 }
 
 } // namespace
@@ -379,18 +373,7 @@ void EntryForm::buildMenus()
     connect(menuItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
             &EntryForm::cmdExit_Click);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(menuItem(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
-            [] { OpenHelpPage(); });
-    connect(menuItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [] { OpenHomePage(); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    connect(menuItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, [] { OpenDownloadPage(); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    connect(menuItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, [this] { ShowAboutBox(this); });
+    addHelpMenu(this, "mnuHelp1", "mnuHelp2");
 }
 
 void EntryForm::centreOnScreen()
