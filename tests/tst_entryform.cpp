@@ -9,6 +9,8 @@
 #include "UrlOpener.h"
 #include "WebLinks.h"
 
+#include "WindowTestSupport.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -31,38 +33,10 @@
 #include <memory>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 namespace {
 
-// Counts the close events a window receives.
-class CloseCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Close)
-            ++count;
-        return false;
-    }
-};
-
-// Runs action inside the application's event loop and returns the loop's exit status; -1 when
-// the action did not end the loop.
-int exitStatusOf(const std::function<void()> &action)
-{
-    QObject guard;
-    QTimer::singleShot(0, &guard, [&] {
-        action();
-        QMetaObject::invokeMethod(
-            &guard, [] { QCoreApplication::exit(-1); }, Qt::QueuedConnection);
-    });
-    const int status = QApplication::exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return status;
-}
 
 QStringList messages()
 {

@@ -11,6 +11,8 @@
 #include "UrlOpener.h"
 #include "WebLinks.h"
 
+#include "WindowTestSupport.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -30,6 +32,7 @@
 #include <memory>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 namespace {
 
@@ -52,34 +55,6 @@ void verifyShowsReadingOf(const QWidget *display, int day, int month)
     QCOMPARE(caption(display, "lblSunSignName"), expected.SunSignName);
 }
 
-class CloseCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Close)
-            ++count;
-        return false;
-    }
-};
-
-// Runs action inside the application's event loop and returns the loop's exit status; -1 when
-// the action did not end the loop.
-int exitStatusOf(const std::function<void()> &action)
-{
-    QObject guard;
-    QTimer::singleShot(0, &guard, [&] {
-        action();
-        QMetaObject::invokeMethod(
-            &guard, [] { QCoreApplication::exit(-1); }, Qt::QueuedConnection);
-    });
-    const int status = QApplication::exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return status;
-}
 
 // Closes the modal window that the next step opens, and says which one it was.
 struct ModalCloser

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+namespace Zorvane::Testing {
+
+// Counts the close events a window receives.
+class CloseCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++count;
+        return false;
+    }
+};
+
+// Runs action inside the application's event loop and returns the loop's exit status; -1 when
+// the action did not end the loop.
+inline int exitStatusOf(const std::function<void()> &action)
+{
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+        action();
+        QMetaObject::invokeMethod(
+            &guard, [] { QCoreApplication::exit(-1); }, Qt::QueuedConnection);
+    });
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
+
+} // namespace Zorvane::Testing
