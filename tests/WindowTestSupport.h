@@ -1,6 +1,12 @@
 #pragma once
 
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "Twips.h"
+#include "UrlOpener.h"
+
 #include <QApplication>
+#include <QStandardPaths>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
@@ -8,6 +14,25 @@
 #include <functional>
 
 namespace Zorvane::Testing {
+
+// Once per test program: scratch settings under its own name, windows that may close without
+// ending the application, and the design fonts.
+inline void setUpWindowTests(const QString &testName)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName(QStringLiteral("zorvane-tests"));
+    QApplication::setApplicationName(testName);
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutes();
+}
+
+// Before each test: message boxes, web links and file dialogs answer without showing anything.
+inline void useTestSeams()
+{
+    MessageBox::setTestMode(true);
+    UrlOpener::setTestMode(true);
+    FileDialog::setTestMode(true);
+}
 
 // Counts the close events a window receives.
 class CloseCounter : public QObject

@@ -15,6 +15,8 @@
 #include "Twips.h"
 #include "UrlOpener.h"
 
+#include "WindowTestSupport.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -35,6 +37,7 @@
 #include <vector>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 namespace {
 
@@ -287,20 +290,14 @@ private:
 
 void TestAccessibility::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("zorvane-tests"));
-    QApplication::setApplicationName(QStringLiteral("tst_accessibility"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    installFontSubstitutes();
+    setUpWindowTests(QStringLiteral("tst_accessibility"));
     QAccessible::setActive(true);
     LoadReadingTexts();
 }
 
 void TestAccessibility::init()
 {
-    MessageBox::setTestMode(true);
-    UrlOpener::setTestMode(true);
-    FileDialog::setTestMode(true);
+    useTestSeams();
     m_form = std::make_unique<EntryForm>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));

@@ -76,10 +76,8 @@ private slots:
     void hoveringASphereWritesTheHelp();
     void hoveringWithAButtonHeldWritesTheHelp();
     void hoveringTheSameSphereTwice();
-    void surfacesThatClearTheHelp_data();
-    void surfacesThatClearTheHelp();
-    void surfacesThatLeaveTheHelp_data();
-    void surfacesThatLeaveTheHelp();
+    void pointerOverASurface_data();
+    void pointerOverASurface();
     void pressingATabClearsTheHelp_data();
     void pressingATabClearsTheHelp();
     void pressingAPageLeavesTheHelp();
@@ -608,74 +606,54 @@ void TestDisplay::hoveringTheSameSphereTwice()
     QCOMPARE(name, QStringLiteral("Yesod"));
 }
 
-void TestDisplay::surfacesThatClearTheHelp_data()
+void TestDisplay::pointerOverASurface_data()
 {
     QTest::addColumn<QString>("surface");
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<int>("tab");
-    QTest::newRow("diagram background") << "Frame2" << QPoint(300, 480) << 0;
-    QTest::newRow("diagram background between spheres") << "Frame2" << QPoint(160, 300) << 1;
-    QTest::newRow("first page") << "picSplit" << QPoint(560, 515) << 0;
-    QTest::newRow("the rule on the first page") << "picSplit" << QPoint(300, 259) << 0;
-    QTest::newRow("second page") << "picSplitTwo" << QPoint(300, 505) << 1;
-    QTest::newRow("sphere help text") << "lblSphereDesc" << QPoint(20, 150) << 2;
-    QTest::newRow("sun-sign portrait") << "lblSunSignDesc" << QPoint(20, 170) << 2;
+    QTest::addColumn<bool>("clears");
+    // Surfaces that empty the help.
+    QTest::newRow("diagram background") << "Frame2" << QPoint(300, 480) << 0 << true;
+    QTest::newRow("diagram background between spheres") << "Frame2" << QPoint(160, 300) << 1 << true;
+    QTest::newRow("first page") << "picSplit" << QPoint(560, 515) << 0 << true;
+    QTest::newRow("the rule on the first page") << "picSplit" << QPoint(300, 259) << 0 << true;
+    QTest::newRow("second page") << "picSplitTwo" << QPoint(300, 505) << 1 << true;
+    QTest::newRow("sphere help text") << "lblSphereDesc" << QPoint(20, 150) << 2 << true;
+    QTest::newRow("sun-sign portrait") << "lblSunSignDesc" << QPoint(20, 170) << 2 << true;
+    // Surfaces that leave it in place.
+    QTest::newRow("tab strip") << "SSTab1" << QPoint(280, 20) << 0 << false;
+    QTest::newRow("tab control border") << "SSTab1" << QPoint(1, 300) << 0 << false;
+    QTest::newRow("third page background") << "picSplitThree" << QPoint(560, 510) << 2 << false;
+    QTest::newRow("tree frame margin") << "Frame1" << QPoint(1, 200) << 0 << false;
+    QTest::newRow("path line") << "Frame2" << QPoint(176, 392) << 0 << false;
+    QTest::newRow("path name") << "Label22" << QPoint(10, 6) << 0 << false;
+    QTest::newRow("heading") << "Label1" << QPoint(10, 6) << 0 << false;
+    QTest::newRow("value") << "lblOneKeyword" << QPoint(10, 6) << 0 << false;
+    QTest::newRow("sphere text panel") << "txtOneSphereDesc" << QPoint(100, 20) << 0 << false;
+    QTest::newRow("path text panel") << "txtPathDecs" << QPoint(100, 20) << 1 << false;
+    QTest::newRow("card picture") << "PicOneSephirothsCard" << QPoint(50, 50) << 0 << false;
+    QTest::newRow("path card picture") << "picPathsCard" << QPoint(50, 50) << 1 << false;
+    QTest::newRow("sun-sign name") << "Label34" << QPoint(10, 6) << 2 << false;
 }
 
-void TestDisplay::surfacesThatClearTheHelp()
+void TestDisplay::pointerOverASurface()
 {
     QFETCH(QString, surface);
     QFETCH(QPoint, point);
     QFETCH(int, tab);
+    QFETCH(bool, clears);
     const auto d = shownDisplay();
     QVERIFY(d);
     d->tabs()->setCurrentIndex(tab);
-    hoverCentre(*d, d->treeOfLife()->sphereLabel(5));
-    QCOMPARE(helpName(*d), QStringLiteral("Tiphereth"));
+    const QString sphere = clears ? QStringLiteral("Tiphereth") : QStringLiteral("Malkhuth");
+    hoverCentre(*d, d->treeOfLife()->sphereLabel(clears ? 5 : 9));
+    QCOMPARE(helpName(*d), sphere);
 
     auto *w = d->findChild<QWidget *>(surface);
     QVERIFY(w);
     hover(*d, w, point);
-    QCOMPARE(helpName(*d), QString());
-    QCOMPARE(helpText(*d), QString());
-}
-
-void TestDisplay::surfacesThatLeaveTheHelp_data()
-{
-    QTest::addColumn<QString>("surface");
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<int>("tab");
-    QTest::newRow("tab strip") << "SSTab1" << QPoint(280, 20) << 0;
-    QTest::newRow("tab control border") << "SSTab1" << QPoint(1, 300) << 0;
-    QTest::newRow("third page background") << "picSplitThree" << QPoint(560, 510) << 2;
-    QTest::newRow("tree frame margin") << "Frame1" << QPoint(1, 200) << 0;
-    QTest::newRow("path line") << "Frame2" << QPoint(176, 392) << 0;
-    QTest::newRow("path name") << "Label22" << QPoint(10, 6) << 0;
-    QTest::newRow("heading") << "Label1" << QPoint(10, 6) << 0;
-    QTest::newRow("value") << "lblOneKeyword" << QPoint(10, 6) << 0;
-    QTest::newRow("sphere text panel") << "txtOneSphereDesc" << QPoint(100, 20) << 0;
-    QTest::newRow("path text panel") << "txtPathDecs" << QPoint(100, 20) << 1;
-    QTest::newRow("card picture") << "PicOneSephirothsCard" << QPoint(50, 50) << 0;
-    QTest::newRow("path card picture") << "picPathsCard" << QPoint(50, 50) << 1;
-    QTest::newRow("sun-sign name") << "Label34" << QPoint(10, 6) << 2;
-}
-
-void TestDisplay::surfacesThatLeaveTheHelp()
-{
-    QFETCH(QString, surface);
-    QFETCH(QPoint, point);
-    QFETCH(int, tab);
-    const auto d = shownDisplay();
-    QVERIFY(d);
-    d->tabs()->setCurrentIndex(tab);
-    hoverCentre(*d, d->treeOfLife()->sphereLabel(9));
-    QCOMPARE(helpName(*d), QStringLiteral("Malkhuth"));
-
-    auto *w = d->findChild<QWidget *>(surface);
-    QVERIFY(w);
-    hover(*d, w, point);
-    QCOMPARE(helpName(*d), QStringLiteral("Malkhuth"));
-    QVERIFY(!helpText(*d).isEmpty());
+    QCOMPARE(helpName(*d), clears ? QString() : sphere);
+    QCOMPARE(helpText(*d).isEmpty(), clears);
 }
 
 void TestDisplay::pressingATabClearsTheHelp_data()

@@ -123,18 +123,12 @@ private:
 
 void TestEntryForm::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("zorvane-tests"));
-    QApplication::setApplicationName(QStringLiteral("tst_entryform"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    installFontSubstitutes();
+    setUpWindowTests(QStringLiteral("tst_entryform"));
 }
 
 void TestEntryForm::init()
 {
-    MessageBox::setTestMode(true);
-    UrlOpener::setTestMode(true);
-    FileDialog::setTestMode(true);
+    useTestSeams();
     m_form = std::make_unique<EntryForm>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));

@@ -128,18 +128,12 @@ private:
 
 void TestFrame::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("zorvane-tests"));
-    QApplication::setApplicationName(QStringLiteral("tst_frame"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    installFontSubstitutes();
+    setUpWindowTests(QStringLiteral("tst_frame"));
 }
 
 void TestFrame::init()
 {
-    MessageBox::setTestMode(true);
-    UrlOpener::setTestMode(true);
-    FileDialog::setTestMode(true);
+    useTestSeams();
     m_form = std::make_unique<EntryForm>();
     m_form->show();
     proceed(QStringLiteral("anna"), 14, 3, 1975);
