@@ -6,6 +6,7 @@
 #include "Application.h"
 #include "EntryForm.h"
 #include "FrameWindow.h"
+#include "Navigator.h"
 #include "ShutDown.h"
 
 #include <QApplication>
@@ -52,17 +53,18 @@ private:
     std::function<void(QObject *)> m_onPaint;
 };
 
-void runReading(Zorvane::EntryForm &form)
+void runReading(Zorvane::Navigator &navigator)
 {
+    Zorvane::EntryForm &form = navigator.entryForm();
     form.findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
     form.findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(13);
     form.findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
     form.findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(75);
 
     static QElapsedTimer timer;
-    new PaintWatch("frmDisplay", [&form](QObject *) {
+    new PaintWatch("frmDisplay", [&navigator](QObject *) {
         std::printf("proceed_ms %.3f\n", double(timer.nsecsElapsed()) / 1e6);
-        QTimer::singleShot(0, [&form] {
+        QTimer::singleShot(0, [&navigator] {
             new PaintWatch("frmSave", [](QObject *painted) {
                 std::printf("print_ms %.3f\n", double(timer.nsecsElapsed()) / 1e6);
                 for (QObject *o = painted; o; o = o->parent()) {
@@ -73,7 +75,7 @@ void runReading(Zorvane::EntryForm &form)
                 }
             });
             timer.restart();
-            form.frame()->cmdPrint_Click();
+            navigator.frame()->cmdPrint_Click();
             Bench::reportPeakMemory();
             std::fflush(stdout);
             Zorvane::ShutDown();
@@ -88,10 +90,11 @@ void runReading(Zorvane::EntryForm &form)
 int main(int argc, char *argv[])
 {
     const bool reading = argc > 1 && std::strcmp(argv[1], "reading") == 0;
-    return Zorvane::StartUp(1, argv, [reading](Zorvane::EntryForm &form) {
+    return Zorvane::StartUp(1, argv, [reading](Zorvane::Navigator &navigator) {
+        Zorvane::EntryForm *form = &navigator.entryForm();
         if (reading)
-            new Bench::FirstPaint(&form, [&form] { runReading(form); });
+            new Bench::FirstPaint(form, [&navigator] { runReading(navigator); });
         else
-            Bench::quitAtFirstPaint(&form);
+            Bench::quitAtFirstPaint(form);
     });
 }

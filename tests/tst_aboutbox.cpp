@@ -297,7 +297,7 @@ void TestAboutBox::aboutItem_showsTheBoxOverItsWindow()
 
     EntryForm entryForm;
     entryForm.show();
-    FrameWindow frame(&entryForm);
+    FrameWindow frame;
     frame.show();
 
     for (QWidget *window : {static_cast<QWidget *>(&entryForm), static_cast<QWidget *>(&frame)}) {

@@ -3,6 +3,7 @@
 #include "CardPictures.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
+#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
@@ -285,7 +286,8 @@ private slots:
 private:
     FrameWindow *piscesFrame();
 
-    std::unique_ptr<EntryForm> m_form;
+    std::unique_ptr<Navigator> m_app;
+    EntryForm *m_form = nullptr;
 };
 
 void TestAccessibility::initTestCase()
@@ -298,14 +300,16 @@ void TestAccessibility::initTestCase()
 void TestAccessibility::init()
 {
     useTestSeams();
-    m_form = std::make_unique<EntryForm>();
+    m_app = std::make_unique<Navigator>();
+    m_form = &m_app->entryForm();
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
 
 void TestAccessibility::cleanup()
 {
-    m_form.reset();
+    m_form = nullptr;
+    m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -318,7 +322,7 @@ FrameWindow *TestAccessibility::piscesFrame()
     m_form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
     m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(75);
     m_form->cmdProceed_Click();
-    FrameWindow *frame = m_form->frame();
+    FrameWindow *frame = m_app->frame();
     if (frame && !QTest::qWaitForWindowExposed(frame))
         return nullptr;
     return frame;
@@ -326,7 +330,7 @@ FrameWindow *TestAccessibility::piscesFrame()
 
 void TestAccessibility::entryForm_everyControlNamed()
 {
-    const QStringList faults = nameFaults(m_form.get());
+    const QStringList faults = nameFaults(m_form);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
@@ -544,9 +548,9 @@ void TestAccessibility::reportAndAboutBox_names()
 
 void TestAccessibility::mnemonics_entryForm()
 {
-    QVERIFY(activate(m_form.get()));
-    QStringList faults = buttonMnemonicFaults(m_form.get());
-    faults << menuMnemonicFaults(m_form.get());
+    QVERIFY(activate(m_form));
+    QStringList faults = buttonMnemonicFaults(m_form);
+    faults << menuMnemonicFaults(m_form);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
@@ -577,8 +581,8 @@ void TestAccessibility::mnemonics_reportAndAboutBox()
 
 void TestAccessibility::tab_reachesEveryControl_entryFormReportAndAboutBox()
 {
-    QVERIFY(activate(m_form.get()));
-    QStringList faults = tabFaults(m_form.get());
+    QVERIFY(activate(m_form));
+    QStringList faults = tabFaults(m_form);
 
     ReportWindow report{ReportSources()};
     report.show();

@@ -1,6 +1,7 @@
 #include "AppInfo.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
+#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
@@ -99,7 +100,8 @@ private slots:
     void closing_endsTheProgram();
 
 private:
-    std::unique_ptr<EntryForm> m_form;
+    std::unique_ptr<Navigator> m_app;
+    EntryForm *m_form = nullptr;
     QLineEdit *name() const { return m_form->findChild<QLineEdit *>(QStringLiteral("txtName")); }
     QComboBox *list(const char *objectName) const
     {
@@ -129,9 +131,10 @@ void TestEntryForm::initTestCase()
 void TestEntryForm::init()
 {
     useTestSeams();
-    m_form = std::make_unique<EntryForm>();
+    m_app = std::make_unique<Navigator>();
+    m_form = &m_app->entryForm();
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
     // Whatever the update reminder did at load is not this test's business.
     MessageBox::clearShown();
     UrlOpener::clearOpened();
@@ -139,7 +142,8 @@ void TestEntryForm::init()
 
 void TestEntryForm::cleanup()
 {
-    m_form.reset();
+    m_form = nullptr;
+    m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -328,7 +332,7 @@ void TestEntryForm::lists_holdDaysMonthsYears_presetToTheFirst()
 
 void TestEntryForm::tabOrder_andInitialFocus()
 {
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
     QCOMPARE(QApplication::focusWidget(), name());
 
     QStringList order{name()->objectName()};
@@ -549,7 +553,7 @@ void TestEntryForm::enter_triggersNoButton()
     proceed->setFocus();
     QTest::keyClick(proceed, Qt::Key_Return);
     QTest::keyClick(proceed, Qt::Key_Enter);
-    QVERIFY(!m_form->frame());
+    QVERIFY(!m_app->frame());
     QVERIFY(m_form->isVisible());
     QVERIFY(MessageBox::shown().isEmpty());
 }
@@ -603,7 +607,7 @@ void TestEntryForm::emptyNameWithImpossibleDate_showsOnlyTheNameMessage()
     QTest::mouseClick(child("cmdProceed"), Qt::LeftButton);
     QCOMPARE(messages(), QStringList(QStringLiteral("Please Enter  Your Name !")));
     QCOMPARE(m_form->focusWidget(), name());
-    QVERIFY(!m_form->frame());
+    QVERIFY(!m_app->frame());
 }
 
 void TestEntryForm::proceed_storesBirthDataAndShowsTheFrame()
@@ -626,7 +630,7 @@ void TestEntryForm::proceed_storesBirthDataAndShowsTheFrame()
     QCOMPARE(closes.count, 0);
     QCOMPARE(name()->text(), QStringLiteral("  ANNA "));
 
-    FrameWindow *frame = m_form->frame();
+    FrameWindow *frame = m_app->frame();
     QVERIFY(frame);
     QVERIFY(frame->isVisible());
     QVERIFY(frame->isMaximized());
@@ -640,7 +644,7 @@ void TestEntryForm::proceed_blanksOnlyName_storesEmptyName()
     name()->setText(QStringLiteral("   "));
     m_form->cmdProceed_Click();
     QVERIFY(MessageBox::shown().isEmpty());
-    QVERIFY(m_form->frame());
+    QVERIFY(m_app->frame());
     QCOMPARE(m_form->birthData().Name, QString());
 }
 
@@ -657,12 +661,12 @@ void TestEntryForm::proceed_fromTheMenu_isTheSameSequence()
 {
     action("mnuGetMyKabbalisticAstrology")->trigger();
     QCOMPARE(messages(), QStringList(QStringLiteral("Please Enter  Your Name !")));
-    QVERIFY(!m_form->frame());
+    QVERIFY(!m_app->frame());
 
     name()->setText(QStringLiteral("BEN"));
     setDate(31, 12, 2050);
     action("mnuGetMyKabbalisticAstrology")->trigger();
-    QVERIFY(m_form->frame());
+    QVERIFY(m_app->frame());
     QVERIFY(m_form->isHidden());
     QCOMPARE(m_form->birthData().Name, QStringLiteral("BEN"));
     QCOMPARE(m_form->birthData().Year, qint16(2050));
@@ -675,7 +679,7 @@ void TestEntryForm::proceed_refused_leavesEverythingAsItWas()
     name()->setText(QStringLiteral("ANNA"));
     m_form->cmdProceed_Click();
     const BirthData before = m_form->birthData();
-    QPointer<FrameWindow> firstFrame = m_form->frame();
+    QPointer<FrameWindow> firstFrame = m_app->frame();
     firstFrame->cmdBack_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -684,7 +688,7 @@ void TestEntryForm::proceed_refused_leavesEverythingAsItWas()
     m_form->cmdProceed_Click();
     QCOMPARE(messages(), QStringList(QStringLiteral("Please Enter Correct Date of Birth !")));
     QVERIFY(m_form->isVisible());
-    QVERIFY(!m_form->frame());
+    QVERIFY(!m_app->frame());
     QCOMPARE(m_form->birthData().Name, before.Name);
     QCOMPARE(m_form->birthData().Year, before.Year);
     QCOMPARE(name()->text(), QStringLiteral("BEN"));
@@ -706,11 +710,11 @@ void TestEntryForm::open_putsTheFileIntoTheInputsAndProceeds()
     QCOMPARE(list("cboMonth")->currentText(), QStringLiteral("March"));
     QCOMPARE(list("cboYear")->currentText(), QStringLiteral("1975"));
     QCOMPARE(m_form->birthData().Day, qint16(14));
-    QVERIFY(m_form->frame());
+    QVERIFY(m_app->frame());
     QVERIFY(m_form->isHidden());
 
     // The File menu item runs the same command. The name goes in as the file has it.
-    m_form->frame()->cmdBack_Click();
+    m_app->frame()->cmdBack_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QString other = dir.filePath(QStringLiteral("ben.zvr"));
     QVERIFY(WriteReadingFile(other, {QStringLiteral("ben"), 2001, QStringLiteral("July"), 4}).ok);
@@ -734,7 +738,7 @@ void TestEntryForm::open_valueMatchingNoEntry_leavesThatList()
     QCOMPARE(list("cboMonth")->currentText(), QStringLiteral("June"));
     QCOMPARE(list("cboYear")->currentText(), QStringLiteral("1975"));
     QCOMPARE(m_form->birthData().Day, qint16(5));
-    QVERIFY(m_form->frame());
+    QVERIFY(m_app->frame());
 }
 
 void TestEntryForm::open_cancelled_changesNothing()
@@ -743,7 +747,7 @@ void TestEntryForm::open_cancelled_changesNothing()
     FileDialog::setNextFileName(QString());
     m_form->cmdOpen_Click();
     QCOMPARE(name()->text(), QStringLiteral("ANNA"));
-    QVERIFY(!m_form->frame());
+    QVERIFY(!m_app->frame());
     QVERIFY(m_form->isVisible());
     QVERIFY(MessageBox::shown().isEmpty());
 }

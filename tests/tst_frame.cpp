@@ -1,6 +1,7 @@
 #include "AppInfo.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
+#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
@@ -122,7 +123,8 @@ private:
     }
     double screenWidthTwips() const { return toTwips(m_frame->screen()->geometry().width()); }
 
-    std::unique_ptr<EntryForm> m_form;
+    std::unique_ptr<Navigator> m_app;
+    EntryForm *m_form = nullptr;
     QPointer<FrameWindow> m_frame;
 };
 
@@ -134,7 +136,8 @@ void TestFrame::initTestCase()
 void TestFrame::init()
 {
     useTestSeams();
-    m_form = std::make_unique<EntryForm>();
+    m_app = std::make_unique<Navigator>();
+    m_form = &m_app->entryForm();
     m_form->show();
     proceed(QStringLiteral("anna"), 14, 3, 1975);
     QVERIFY(m_frame);
@@ -145,7 +148,8 @@ void TestFrame::init()
 
 void TestFrame::cleanup()
 {
-    m_form.reset();
+    m_form = nullptr;
+    m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!m_frame);
 }
@@ -160,7 +164,7 @@ void TestFrame::proceed(const QString &typed, int day, int month, int year)
     m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(year - 1900);
     QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("cmdProceed")),
                       Qt::LeftButton);
-    m_frame = m_form->frame();
+    m_frame = m_app->frame();
 }
 
 void TestFrame::frame_captionStateAndBackground()
@@ -383,7 +387,7 @@ void TestFrame::back_closesFrameAndDisplay_showsTheEntryForm()
     QCOMPARE(status, -1); // the program goes on
     QVERIFY(!m_frame);
     QVERIFY(!display);
-    QVERIFY(!m_form->frame());
+    QVERIFY(!m_app->frame());
     QVERIFY(m_form->isVisible());
     QCOMPARE(m_form->pos(), QPoint(10, 20));
     QCOMPARE(formCloses.count, 0);

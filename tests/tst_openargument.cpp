@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
+#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
@@ -74,16 +75,18 @@ void TestOpenArgument::file_showsItsReading()
     const QString path = m_dir.filePath(QStringLiteral("anna.zvr"));
     QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
 
-    EntryForm form;
+    Navigator app;
+
+    EntryForm &form = app.entryForm();
     MessageBox::clearShown();
     form.OpenReadingFile(path);
 
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), QStringLiteral("ANNA"));
     QCOMPARE(form.birthData().Day, qint16(14));
     QCOMPARE(form.birthData().Month, QStringLiteral("March"));
-    QVERIFY(form.frame());
+    QVERIFY(app.frame());
     QVERIFY(!form.isVisible());
-    const auto *sign = form.frame()->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
+    const auto *sign = app.frame()->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
     QVERIFY(sign);
     QCOMPARE(sign->text(), QStringLiteral("Pisces"));
     QVERIFY(MessageBox::shown().isEmpty());
@@ -96,20 +99,23 @@ void TestOpenArgument::notEndingInZvr_isRefusedWithTheMessage()
     const QString path = m_dir.filePath(QStringLiteral("anna.ZVR"));
     QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
 
-    EntryForm form;
+    Navigator app;
+
+    EntryForm &form = app.entryForm();
     MessageBox::clearShown();
     form.OpenReadingFile(path);
 
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
     QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
-    QVERIFY(!form.frame());
+    QVERIFY(!app.frame());
     QVERIFY(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text().isEmpty());
 }
 
 void TestOpenArgument::missingFile_isReportedAndChangesNothing()
 {
-    EntryForm form;
+    Navigator app;
+    EntryForm &form = app.entryForm();
     auto *name = form.findChild<QLineEdit *>(QStringLiteral("txtName"));
     name->setText(QStringLiteral("MARY"));
     MessageBox::clearShown();
@@ -119,7 +125,7 @@ void TestOpenArgument::missingFile_isReportedAndChangesNothing()
     QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
     QVERIFY(MessageBox::shown().constFirst().text.contains(QStringLiteral("gone.zvr")));
     QCOMPARE(name->text(), QStringLiteral("MARY"));
-    QVERIFY(!form.frame());
+    QVERIFY(!app.frame());
 }
 
 QTEST_MAIN(TestOpenArgument)

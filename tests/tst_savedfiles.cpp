@@ -1,5 +1,6 @@
 #include "DisplayWindow.h"
 #include "EntryForm.h"
+#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
@@ -55,7 +56,8 @@ private slots:
 private:
     struct Form
     {
-        EntryForm form;
+        Navigator app;
+        EntryForm &form = app.entryForm();
         QLineEdit *name = form.findChild<QLineEdit *>(QStringLiteral("txtName"));
         QComboBox *day = form.findChild<QComboBox *>(QStringLiteral("cboDate"));
         QComboBox *month = form.findChild<QComboBox *>(QStringLiteral("cboMonth"));
@@ -332,7 +334,7 @@ void TestSavedFiles::entryForm_openPutsTheValuesBackAndAsksForTheReading()
     QCOMPARE(stored.Day, qint16(7));
     QCOMPARE(stored.Month, QStringLiteral("March"));
     QCOMPARE(stored.Year, qint16(1975));
-    QVERIFY(f.form.frame());
+    QVERIFY(f.app.frame());
     QVERIFY(MessageBox::shown().isEmpty());
 }
 
@@ -344,7 +346,7 @@ void TestSavedFiles::entryForm_savedReadingIsMadeAndReportedAgain()
     Form f;
     FileDialog::setNextFileName(path);
     QTest::mouseClick(f.open, Qt::LeftButton);
-    FrameWindow *frame = f.form.frame();
+    FrameWindow *frame = f.app.frame();
     QVERIFY(frame);
     QVERIFY(frame->display());
     auto *sign = frame->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
@@ -389,7 +391,7 @@ void TestSavedFiles::entryForm_twoLineFile_keepsMonthAndYear()
     QCOMPARE(f.year->currentText(), QStringLiteral("2000"));
     QCOMPARE(f.form.birthData().Month, QStringLiteral("December"));
     QCOMPARE(f.form.birthData().Year, qint16(2000));
-    QVERIFY(f.form.frame());
+    QVERIFY(f.app.frame());
 }
 
 void TestSavedFiles::entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas()
@@ -412,7 +414,7 @@ void TestSavedFiles::entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas()
         QCOMPARE(f.day->currentText(), QStringLiteral("12"));
         QCOMPARE(f.month->currentText(), QStringLiteral("January"));
         QCOMPARE(f.year->currentText(), QStringLiteral("1900"));
-        QVERIFY(!f.form.frame());
+        QVERIFY(!f.app.frame());
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
     }

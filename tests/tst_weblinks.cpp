@@ -75,7 +75,7 @@ void TestWebLinks::initTestCase()
 
     m_entryForm = std::make_unique<EntryForm>();
     m_entryForm->show();
-    m_frame = std::make_unique<FrameWindow>(m_entryForm.get());
+    m_frame = std::make_unique<FrameWindow>();
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
 }

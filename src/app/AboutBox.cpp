@@ -2,13 +2,13 @@
 
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "ClickableLabel.h"
 #include "Twips.h"
 #include "WebLinks.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -57,13 +57,12 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     m_lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColors(m_lblDescription, kWhite);
 
-    m_lblHomePage = new QLabel(QStringLiteral("Click here to visit ") + kSiteAddress, this);
+    m_lblHomePage = new ClickableLabel(QStringLiteral("Click here to visit ") + kSiteAddress, this);
     m_lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     m_lblHomePage->setFont(verdana(8.25, true, true));
-    m_lblHomePage->setCursor(Qt::PointingHandCursor);
     setColors(m_lblHomePage, kWhite);
     m_lblHomePage->adjustSize();
-    m_lblHomePage->installEventFilter(this);
+    connect(m_lblHomePage, &ClickableLabel::clicked, this, &AboutBox::lblHomePage_Click);
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -94,19 +93,6 @@ void AboutBox::cmdOK_Click()
 void AboutBox::lblHomePage_Click()
 {
     OpenHomePage();
-}
-
-bool AboutBox::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_lblHomePage && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            m_lblHomePage->rect().contains(mouse->position().toPoint())) {
-            lblHomePage_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void AboutBox::showEvent(QShowEvent *event)

@@ -7,6 +7,8 @@ class QPushButton;
 
 namespace Zorvane {
 
+class ClickableLabel;
+
 // frmAbout: the program's icon, name, a short description and a link to the maker's home page.
 class AboutBox : public QDialog
 {
@@ -20,7 +22,6 @@ public:
     void lblHomePage_Click();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -29,7 +30,7 @@ private:
     QLabel *m_picIcon = nullptr;
     QLabel *m_lblTitle = nullptr;
     QLabel *m_lblDescription = nullptr;
-    QLabel *m_lblHomePage = nullptr;
+    ClickableLabel *m_lblHomePage = nullptr;
     QPushButton *m_cmdOK = nullptr;
 };
 

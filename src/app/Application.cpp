@@ -4,13 +4,12 @@
 #include "AppInfo.h"
 #include "EntryForm.h"
 #include "FirstPaint.h"
+#include "Navigator.h"
 #include "SingleInstance.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QTimer>
-
-#include <memory>
 
 namespace Zorvane {
 
@@ -34,24 +33,17 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
 
-    int status = 0;
-    {
-        const auto entryForm = std::make_unique<EntryForm>();
-        // Decoding the icon loads Qt's image readers; the entry form can appear without it.
-        runAfterFirstPaint(entryForm.get(), [] { QApplication::setWindowIcon(AppIcon()); });
-        entryForm->show();
-        if (onShown)
-            onShown(*entryForm);
-        // A file handed over by the file manager opens as if chosen in the open dialog.
-        if (const QString path = ReadingFileArgument(QCoreApplication::arguments()); !path.isEmpty())
-            QTimer::singleShot(0, entryForm.get(), [form = entryForm.get(), path] {
-                form->OpenReadingFile(path);
-            });
-        status = QApplication::exec();
-        // Windows closed on the way out are deleted before the entry form they refer to.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return status;
+    Navigator navigator;
+    EntryForm &entryForm = navigator.entryForm();
+    // Decoding the icon loads Qt's image readers; the entry form can appear without it.
+    runAfterFirstPaint(&entryForm, [] { QApplication::setWindowIcon(AppIcon()); });
+    entryForm.show();
+    if (onShown)
+        onShown(navigator);
+    // A file handed over by the file manager opens as if chosen in the open dialog.
+    if (const QString path = ReadingFileArgument(QCoreApplication::arguments()); !path.isEmpty())
+        QTimer::singleShot(0, &entryForm, [&entryForm, path] { entryForm.OpenReadingFile(path); });
+    return QApplication::exec();
 }
 
 } // namespace Zorvane

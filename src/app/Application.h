@@ -7,11 +7,11 @@
 
 namespace Zorvane {
 
-class EntryForm;
+class Navigator;
 
 // Called once the entry form has been shown, before the event loop runs. The benchmark uses it
 // to follow the program's own start-up to its first paint.
-using EntryFormShown = std::function<void(EntryForm &)>;
+using EntryFormShown = std::function<void(Navigator &)>;
 
 // The reading file to open at start-up: the program's only argument, if it has exactly one.
 QString ReadingFileArgument(const QStringList &arguments);

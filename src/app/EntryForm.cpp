@@ -3,14 +3,11 @@
 #include "AboutBox.h"
 #include "AppIcon.h"
 #include "AppInfo.h"
-#include "ApplyReading.h"
+#include "ClickableLabel.h"
 #include "DateList.h"
-#include "DisplayWindow.h"
-#include "FrameWindow.h"
 #include "Menus.h"
 #include "MessageBox.h"
 #include "OpenReading.h"
-#include "ReadingTexts.h"
 #include "ShutDown.h"
 #include "Twips.h"
 #include "UpdateReminder.h"
@@ -245,10 +242,7 @@ EntryForm::EntryForm(QWidget *parent) : QMainWindow(parent)
     Form_Load();
 }
 
-EntryForm::~EntryForm()
-{
-    delete m_frame;
-}
+EntryForm::~EntryForm() = default;
 
 void EntryForm::buildClient()
 {
@@ -261,12 +255,12 @@ void EntryForm::buildClient()
     QWidget *frame1 = navyStrip(client, "Frame1");
     QWidget *frame5 = navyStrip(client, "Frame5");
 
-    m_label61 = new BannerLabel(CommunityBannerText(), frame2);
+    m_label61 = new ClickableLabel(CommunityBannerText(), frame2);
     m_label61->setObjectName(QStringLiteral("Label61"));
     m_label61->setFont(verdana(9, true, true));
     m_label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColors(m_label61, kWhite);
-    m_label61->setClickHandler([this] { Label61_Click(); });
+    connect(m_label61, &ClickableLabel::clicked, this, &EntryForm::Label61_Click);
 
     for (QLabel *l : {label(frame1, "Label3", kWelcome, verdana(8.25, true), kYellow),
                       label(frame1, "Label4", kInstruction, verdana(8.25, true), kCyan)}) {
@@ -404,11 +398,6 @@ void EntryForm::Form_Load()
     m_cboYear->setCurrentIndex(0);
 }
 
-FrameWindow *EntryForm::frame() const
-{
-    return m_frame;
-}
-
 QString EntryForm::dayText() const
 {
     return m_cboDate->currentText();
@@ -459,24 +448,7 @@ void EntryForm::cmdProceed_Click()
     m_birthData.Month = trimBlanks(m_cboMonth->currentText());
     keepNumber(m_birthData.Day, m_cboDate->currentText());
 
-    LoadReadingTexts();
-
-    if (!m_frame) {
-        FrameWindow *frame = new FrameWindow(this);
-        m_frame = frame;
-        connect(frame, &FrameWindow::frameClosed, this, [this, frame] {
-            if (m_frame == frame)
-                m_frame = nullptr;
-        });
-    }
-    if (DisplayWindow *display = m_frame->display())
-        ApplyReading(*display, qint16(m_cboMonth->currentIndex()),
-                     qint16(m_cboDate->currentIndex()));
-
-    hide();
-    m_frame->showMaximized();
-    m_frame->raise();
-    m_frame->activateWindow();
+    emit readingRequested(qint16(m_cboMonth->currentIndex()), qint16(m_cboDate->currentIndex()));
 }
 
 void EntryForm::cmdOpen_Click()

@@ -17,8 +17,7 @@ class QValidator;
 
 namespace Zorvane {
 
-class BannerLabel;
-class FrameWindow;
+class ClickableLabel;
 
 // The name box. Every typed character goes through the form's key handler, which may change it
 // or swallow it (0). Text that arrives without a key press of its own - pasted by Shift+Insert,
@@ -63,8 +62,6 @@ public:
     QString dayText() const;
     QString monthText() const;
     QString yearText() const;
-    // The frame of the reading on screen, if any.
-    FrameWindow *frame() const;
 
     int txtName_KeyPress(int keyAscii);
     bool ValidateBirthData();
@@ -74,6 +71,10 @@ public:
     void OpenReadingFile(const QString &path);
     void cmdExit_Click();
     void Label61_Click();
+
+signals:
+    // Proceed has validated and stored the birth data: the reading of this date is wanted.
+    void readingRequested(qint16 monthIndex, qint16 dayIndex);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -89,9 +90,8 @@ private:
 
     bool m_shown = false;
     BirthData m_birthData;
-    QPointer<FrameWindow> m_frame;
 
-    BannerLabel *m_label61 = nullptr;
+    ClickableLabel *m_label61 = nullptr;
     NameBox *m_txtName = nullptr;
     QComboBox *m_cboDate = nullptr;
     QComboBox *m_cboMonth = nullptr;

@@ -3,10 +3,9 @@
 #include "AboutBox.h"
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "ClickableLabel.h"
 #include "DisplayWindow.h"
-#include "EntryForm.h"
 #include "Menus.h"
-#include "ReportWindow.h"
 #include "ShutDown.h"
 #include "Twips.h"
 #include "WebLinks.h"
@@ -58,29 +57,6 @@ int centredTop(const QWidget *child, const QWidget *strip)
 
 } // namespace
 
-BannerLabel::BannerLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
-{
-    setCursor(Qt::PointingHandCursor);
-}
-
-void BannerLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    // A click is a release over the label of the button that was pressed on it.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        m_click) {
-        m_click();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
-}
-
-QString CommunityBannerText()
-{
-    const QUrl site(kSiteAddress);
-    const QString where = site.host().isEmpty() ? kSiteAddress : site.host();
-    return QStringLiteral("Join the Zorvane community at ") + where;
-}
-
 FrameLefts FrameLayout(double screenWidth, double bannerWidth, double nameWidth,
                        double displayWidth)
 {
@@ -94,8 +70,7 @@ FrameLefts FrameLayout(double screenWidth, double bannerWidth, double nameWidth,
     return l;
 }
 
-FrameWindow::FrameWindow(EntryForm *entryForm, QWidget *parent)
-    : QMainWindow(parent), m_entryForm(entryForm)
+FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMdi"));
     setWindowTitle(kVersionCaption);
@@ -109,12 +84,13 @@ FrameWindow::FrameWindow(EntryForm *entryForm, QWidget *parent)
     column->setSpacing(0);
 
     QWidget *bannerStrip = strip(kBannerStripHeight, kNavy, central);
-    m_lblQuillmereBanner = new BannerLabel(CommunityBannerText(), bannerStrip);
+    m_lblQuillmereBanner = new ClickableLabel(CommunityBannerText(), bannerStrip);
     m_lblQuillmereBanner->setObjectName(QStringLiteral("lblQuillmereBanner"));
     m_lblQuillmereBanner->setFont(verdana(9.75, true, true));
     setColors(m_lblQuillmereBanner, kWhite);
     m_lblQuillmereBanner->adjustSize();
-    m_lblQuillmereBanner->setClickHandler([this] { lblQuillmereBanner_Click(); });
+    connect(m_lblQuillmereBanner, &ClickableLabel::clicked, this,
+            &FrameWindow::lblQuillmereBanner_Click);
 
     QWidget *nameStrip = strip(kNameStripHeight, kNameStripGreen, central);
     m_lblSoftwareName = new QLabel(QStringLiteral("Zorvane"), nameStrip);
@@ -205,25 +181,14 @@ void FrameWindow::MDIForm_Load()
 
 void FrameWindow::cmdPrint_Click()
 {
-    ReportSources sources;
-    if (m_entryForm) {
-        sources.birthData = m_entryForm->birthData();
-        sources.monthText = m_entryForm->monthText();
-        sources.dayText = m_entryForm->dayText();
-        sources.yearText = m_entryForm->yearText();
-    }
-    sources.display = m_display;
-    ShowReport(this, sources);
+    emit printRequested();
 }
 
 void FrameWindow::cmdBack_Click()
 {
     m_goingBack = true;
     close();
-    if (m_entryForm) {
-        m_entryForm->show();
-        m_entryForm->activateWindow();
-    }
+    emit backRequested();
 }
 
 void FrameWindow::cmdMdiExit_Click()

@@ -4,8 +4,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <functional>
-
 class QAction;
 class QPushButton;
 class QScrollArea;
@@ -13,26 +11,7 @@ class QScrollArea;
 namespace Zorvane {
 
 class DisplayWindow;
-class EntryForm;
-
-// A label that runs its handler when clicked, as the banners do.
-class BannerLabel : public QLabel
-{
-public:
-    explicit BannerLabel(const QString &text, QWidget *parent = nullptr);
-    Q_DISABLE_COPY_MOVE(BannerLabel)
-
-    void setClickHandler(std::function<void()> handler) { m_click = std::move(handler); }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    std::function<void()> m_click;
-};
-
-// One line advertising the maker's web community.
-QString CommunityBannerText();
+class ClickableLabel;
 
 // Left edges in twips of the frame's elements for a screen W twips wide.
 struct FrameLefts
@@ -60,7 +39,7 @@ class FrameWindow : public QMainWindow
     Q_DISABLE_COPY_MOVE(FrameWindow)
 
 public:
-    explicit FrameWindow(EntryForm *entryForm, QWidget *parent = nullptr);
+    explicit FrameWindow(QWidget *parent = nullptr);
     ~FrameWindow() override;
 
     DisplayWindow *display() const;
@@ -71,6 +50,9 @@ public:
     void lblQuillmereBanner_Click();
 
 signals:
+    // Print and Back: what the user asked for, carried out by whoever holds the windows.
+    void printRequested();
+    void backRequested();
     // The frame has been closed, by Back or on the way out; it is deleted soon after.
     void frameClosed();
 
@@ -81,11 +63,10 @@ private:
     void MDIForm_Load();
     void buildMenus();
 
-    QPointer<EntryForm> m_entryForm;
     QPointer<DisplayWindow> m_display;
     QWidget *m_displayArea = nullptr;
     QScrollArea *m_client = nullptr;
-    BannerLabel *m_lblQuillmereBanner = nullptr;
+    ClickableLabel *m_lblQuillmereBanner = nullptr;
     QLabel *m_lblSoftwareName = nullptr;
     QPushButton *m_cmdPrint = nullptr;
     QPushButton *m_cmdBack = nullptr;

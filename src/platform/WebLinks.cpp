@@ -22,4 +22,11 @@ void OpenHelpPage() { UrlOpener::open(HelpPageUrl()); }
 void OpenHomePage() { UrlOpener::open(HomePageUrl()); }
 void OpenDownloadPage() { UrlOpener::open(DownloadPageUrl()); }
 
+QString CommunityBannerText()
+{
+    const QUrl site(kSiteAddress);
+    const QString where = site.host().isEmpty() ? kSiteAddress : site.host();
+    return QStringLiteral("Join the Zorvane community at ") + where;
+}
+
 } // namespace Zorvane

@@ -15,4 +15,7 @@ void OpenHelpPage();
 void OpenHomePage();
 void OpenDownloadPage();
 
+// One line advertising the maker's web community, for the banners.
+QString CommunityBannerText();
+
 } // namespace Zorvane

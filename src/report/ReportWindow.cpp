@@ -2,6 +2,7 @@
 
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "ClickableLabel.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "PrintDialog.h"
@@ -14,7 +15,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -210,16 +210,16 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
     setAutoFillBackground(true);
     setFixedSize(twips(7680), twips(7575));
 
-    m_label14 = new QLabel(tr("Discuss Your Reading In The Zorvane Forum"), this);
+    m_label14 = new ClickableLabel(tr("Discuss Your Reading In The Zorvane Forum"), this);
     m_label14->setObjectName(QStringLiteral("Label14"));
-    m_label1 = new QLabel(
+    m_label1 = new ClickableLabel(
         QStringLiteral("Click Here To Visit ") + kSiteAddress + QStringLiteral(" Now"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    connect(m_label14, &ClickableLabel::clicked, this, &ReportWindow::Label14_Click);
+    connect(m_label1, &ClickableLabel::clicked, this, &ReportWindow::Label1_Click);
     for (QLabel *link : {m_label14, m_label1}) {
         link->setAlignment(Qt::AlignCenter);
         setColors(link, kWhite);
-        link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
     }
 
     m_rtb = new QTextEdit(this);
@@ -360,24 +360,6 @@ void ReportWindow::Label1_Click()
 void ReportWindow::Label14_Click()
 {
     OpenHomePage();
-}
-
-bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == m_label1 || watched == m_label14) &&
-        event->type() == QEvent::MouseButtonRelease) {
-        const auto *release = static_cast<QMouseEvent *>(event);
-        const auto *label = static_cast<QLabel *>(watched);
-        if (release->button() == Qt::LeftButton &&
-            label->rect().contains(release->position().toPoint())) {
-            if (label == m_label1)
-                Label1_Click();
-            else
-                Label14_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace Zorvane

@@ -12,6 +12,8 @@ class QTextEdit;
 
 namespace Zorvane {
 
+class ClickableLabel;
+
 // Where the report reads its values from when it is composed.
 struct ReportSources
 {
@@ -45,7 +47,6 @@ public slots:
     void Label14_Click();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -54,8 +55,8 @@ private:
     void compose(const ReportSources &sources);
 
     BirthData m_birthData;
-    QLabel *m_label14 = nullptr;
-    QLabel *m_label1 = nullptr;
+    ClickableLabel *m_label14 = nullptr;
+    ClickableLabel *m_label1 = nullptr;
     QTextEdit *m_rtb = nullptr;
     QPushButton *m_cmdSave = nullptr;
     QPushButton *m_cmdPrint = nullptr;

@@ -1,0 +1,66 @@
+#include "Navigator.h"
+
+#include "ApplyReading.h"
+#include "DisplayWindow.h"
+#include "EntryForm.h"
+#include "FrameWindow.h"
+#include "ReadingTexts.h"
+#include "ReportWindow.h"
+
+namespace Zorvane {
+
+Navigator::Navigator() : m_entryForm(std::make_unique<EntryForm>())
+{
+    connect(m_entryForm.get(), &EntryForm::readingRequested, this, &Navigator::showReading);
+}
+
+Navigator::~Navigator()
+{
+    // A frame still open when the program's windows go away (tests end that way) goes with them.
+    delete m_frame.data();
+}
+
+void Navigator::showReading(qint16 monthIndex, qint16 dayIndex)
+{
+    LoadReadingTexts();
+
+    if (!m_frame) {
+        auto *frame = new FrameWindow;
+        m_frame = frame;
+        connect(frame, &FrameWindow::printRequested, this, &Navigator::printReport);
+        connect(frame, &FrameWindow::backRequested, this, &Navigator::showEntryForm);
+        // Closed frames are deleted later; a new Proceed in between makes a new one.
+        connect(frame, &FrameWindow::frameClosed, this, [this, frame] {
+            if (m_frame == frame)
+                m_frame = nullptr;
+        });
+    }
+    if (DisplayWindow *display = m_frame->display())
+        ApplyReading(*display, monthIndex, dayIndex);
+
+    m_entryForm->hide();
+    m_frame->showMaximized();
+    m_frame->raise();
+    m_frame->activateWindow();
+}
+
+void Navigator::printReport()
+{
+    if (!m_frame)
+        return;
+    ReportSources sources;
+    sources.birthData = m_entryForm->birthData();
+    sources.monthText = m_entryForm->monthText();
+    sources.dayText = m_entryForm->dayText();
+    sources.yearText = m_entryForm->yearText();
+    sources.display = m_frame->display();
+    ShowReport(m_frame, sources);
+}
+
+void Navigator::showEntryForm()
+{
+    m_entryForm->show();
+    m_entryForm->activateWindow();
+}
+
+} // namespace Zorvane

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "EntryForm.h"
+#include "FrameWindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace Zorvane {
+
+// Owns the program's two main windows and carries the user between them: a successful Proceed
+// on the entry form opens the reading in the frame, Print there opens the report of what the
+// entry form holds, Back shows the entry form again. The windows never refer to each other.
+//
+// Ownership: the entry form lives as long as the navigator; the frame, the report window and the
+// about box delete themselves when closed.
+class Navigator : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Navigator)
+
+public:
+    Navigator();
+    ~Navigator() override;
+
+    EntryForm &entryForm() const { return *m_entryForm; }
+    // The frame of the reading on screen, if any.
+    FrameWindow *frame() const { return m_frame; }
+
+private:
+    void showReading(qint16 monthIndex, qint16 dayIndex);
+    void printReport();
+    void showEntryForm();
+
+    std::unique_ptr<EntryForm> m_entryForm;
+    QPointer<FrameWindow> m_frame;
+};
+
+} // namespace Zorvane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+namespace Zorvane {
+
+// A label that acts like a link: the pointing hand over it, and clicked() when the left button
+// is released over the label it was pressed on.
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ClickableLabel)
+
+public:
+    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace Zorvane
