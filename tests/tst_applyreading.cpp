@@ -3,6 +3,7 @@
 #include "DiagramItem.h"
 #include "DisplayWindow.h"
 #include "Reading.h"
+#include "ReadingBinding.h"
 #include "ReadingTexts.h"
 #include "TabControl.h"
 #include "TreeOfLife.h"
@@ -69,6 +70,7 @@ private slots:
     void noSignWritesNothing_data();
     void noSignWritesNothing();
     void aMissingControlLosesOnlyItsOwnValue();
+    void binding_namesEveryControlOnceAndNoticesARenamedOne();
 };
 
 void TestApplyReading::initTestCase()
@@ -298,6 +300,30 @@ void TestApplyReading::aMissingControlLosesOnlyItsOwnValue()
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblSphereName"))->text(),
              QStringLiteral("Malkhuth"));
     d.ClearSphereInfo();
+}
+
+
+void TestApplyReading::binding_namesEveryControlOnceAndNoticesARenamedOne()
+{
+    DisplayWindow d;
+    QVERIFY(missingReadingControls(d).isEmpty());
+
+    // No two values of a reading share a control.
+    QStringList names{QLatin1StringView(kSecondPathNameControl),
+                      QLatin1StringView(kPathCardPictureControl)};
+    for (const SephiraControl &row : kSephiraControls)
+        names << QLatin1StringView(row.one) << QLatin1StringView(row.two);
+    for (const PathControl &row : kPathControls)
+        names << QLatin1StringView(row.name);
+    for (const SignControl &row : kSignControls)
+        names << QLatin1StringView(row.name);
+    for (const char *picture : kSephiraCardPictureControls)
+        names << QLatin1StringView(picture);
+    QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
+
+    // A control renamed in the layout alone is reported, and only that one.
+    d.findChild<QLabel *>(QStringLiteral("lblOneWood"))->setObjectName(QStringLiteral("lblOneTimber"));
+    QCOMPARE(missingReadingControls(d), QStringList{QStringLiteral("lblOneWood")});
 }
 
 QTEST_MAIN(TestApplyReading)

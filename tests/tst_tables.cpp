@@ -111,37 +111,33 @@ void TestTables::quotedTexts_areKeptLetterForLetter()
 void TestTables::highlight_data()
 {
     QTest::addColumn<SunSign>("sign");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("circleOne");
-    QTest::addColumn<int>("circleTwo");
-    QTest::addColumn<QString>("line");
-    auto row = [](SunSign s, const char *label, int one, int two, const char *line) {
-        QTest::newRow(label) << s << QString::fromLatin1(label) << one << two
-                             << QString::fromLatin1(line);
+    QTest::addColumn<Sephira>("one");
+    QTest::addColumn<Sephira>("two");
+    auto row = [](SunSign s, Sephira one, Sephira two) {
+        QTest::newRow(qPrintable(SunSignName(s))) << s << one << two;
     };
-    row(SunSign::Aries, "lblAries", 1, 5, "ln26");
-    row(SunSign::Taurus, "lblTaurus", 1, 3, "ln24");
-    row(SunSign::Gemini, "lblGemini", 2, 5, "ln36");
-    row(SunSign::Cancer, "lblCancer", 2, 4, "ln35");
-    row(SunSign::Leo, "lblLeo", 3, 4, "ln45");
-    row(SunSign::Virgo, "lblVirgo", 3, 5, "ln46");
-    row(SunSign::Libra, "lblLibra", 4, 5, "ln56");
-    row(SunSign::Scorpio, "lblScorpio", 5, 6, "ln67");
-    row(SunSign::Sagittarius, "lblSagittarius", 5, 8, "ln69");
-    row(SunSign::Capricorn, "lblCapricorn", 5, 7, "ln68");
-    row(SunSign::Aquarius, "lblAquarius", 6, 8, "ln79");
-    row(SunSign::Pisces, "lblPisces", 6, 9, "ln710");
+    row(SunSign::Aries, Sephira::Chokmah, Sephira::Tiphereth);
+    row(SunSign::Taurus, Sephira::Chokmah, Sephira::Chesed);
+    row(SunSign::Gemini, Sephira::Binah, Sephira::Tiphereth);
+    row(SunSign::Cancer, Sephira::Binah, Sephira::Gevurah);
+    row(SunSign::Leo, Sephira::Chesed, Sephira::Gevurah);
+    row(SunSign::Virgo, Sephira::Chesed, Sephira::Tiphereth);
+    row(SunSign::Libra, Sephira::Gevurah, Sephira::Tiphereth);
+    row(SunSign::Scorpio, Sephira::Tiphereth, Sephira::Netzach);
+    row(SunSign::Sagittarius, Sephira::Tiphereth, Sephira::Yesod);
+    row(SunSign::Capricorn, Sephira::Tiphereth, Sephira::Hod);
+    row(SunSign::Aquarius, Sephira::Netzach, Sephira::Yesod);
+    row(SunSign::Pisces, Sephira::Netzach, Sephira::Malkhuth);
 }
 
 void TestTables::highlight()
 {
     QFETCH(SunSign, sign);
     const Highlight h = HighlightFor(sign);
-    QTEST(h.zodiacLabel, "label");
-    QTEST(h.circleOne, "circleOne");
-    QTEST(h.circleTwo, "circleTwo");
-    QTEST(h.line, "line");
-    QCOMPARE(BuildReading(sign).highlight.line, h.line);
+    QCOMPARE(h.sign, sign);
+    QTEST(h.one, "one");
+    QTEST(h.two, "two");
+    QCOMPARE(BuildReading(sign).highlight.two, h.two);
 }
 
 void TestTables::reading_fillsEveryFieldFromTheTables()

@@ -60,13 +60,7 @@ PathReading pathReading(PathKey key)
 Highlight HighlightFor(SunSign sign)
 {
     const SignRow &row = SignRowOf(sign);
-    Highlight h;
-    h.zodiacLabel = QStringLiteral("lbl") + SunSignName(sign);
-    h.circleOne = SephiraIndexOf(row.one);
-    h.circleTwo = SephiraIndexOf(row.two);
-    h.line = QStringLiteral("ln") + QString::number(SephiraNumber(row.one))
-             + QString::number(SephiraNumber(row.two));
-    return h;
+    return Highlight{sign, row.one, row.two};
 }
 
 Reading BuildReading(SunSign sign)

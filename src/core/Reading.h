@@ -42,13 +42,13 @@ struct PathReading
     QString CardDesc;
 };
 
-// What a sign marks on the Tree-of-Life diagram.
+// What a sign marks on the Tree of Life: its two Sephiroth and the path that joins them, beside
+// which the sign's trump is named.
 struct Highlight
 {
-    QString zodiacLabel; // lblAries ... lblPisces
-    int circleOne = -1;  // ShpCircle index of Sephira One
-    int circleTwo = -1;  // ShpCircle index of Sephira Two
-    QString line;        // ln + number of Sephira One + number of Sephira Two
+    SunSign sign = SunSign::Aries;
+    Sephira one = Sephira::Keter;
+    Sephira two = Sephira::Keter;
 };
 
 struct Reading

@@ -4,6 +4,7 @@
 #include "DiagramItem.h"
 #include "DisplayWindow.h"
 #include "Reading.h"
+#include "ReadingBinding.h"
 #include "TreeOfLife.h"
 
 #include <QLabel>
@@ -13,62 +14,67 @@ namespace Zorvane {
 
 namespace {
 
-// Every write finds its control by name on its own, so a control that is missing only loses
-// its own value.
+// Writes into the display's controls. Every control the binding names is checked when the
+// display is built; should one be gone by the time of writing, only its own value is lost.
 class DisplayWriter
 {
 public:
     explicit DisplayWriter(DisplayWindow &display) : m_display(display) {}
 
-    void caption(const QString &control, const QString &value) const
+    void write(const char *control, const QString &value) const
     {
-        setCaption(m_display.findChild<QLabel *>(control), value);
-    }
-
-    void text(const QString &control, const QString &value) const
-    {
-        if (auto *panel = m_display.findChild<QPlainTextEdit *>(control))
+        QObject *c = find<QObject>(control);
+        if (auto *label = qobject_cast<QLabel *>(c))
+            setCaption(label, value);
+        else if (auto *panel = qobject_cast<QPlainTextEdit *>(c))
             panel->setPlainText(value);
     }
 
-    void picture(const QString &control, ImageList list, int position) const
+    void picture(const char *control, ImageList list, int position) const
     {
-        setCardPicture(m_display.findChild<QLabel *>(control), list, position);
+        setCardPicture(find<QLabel>(control), list, position);
     }
 
-    void show(const QString &control) const
+    void showTrump(SunSign sign) const
     {
-        if (auto *label = m_display.findChild<QLabel *>(control))
+        if (auto *label = find<QLabel>(qPrintable(u"lbl" + SunSignName(sign))))
             label->show();
     }
 
     void highlight(const QString &item) const
     {
-        if (auto *shape = m_display.findChild<DiagramItem *>(item))
+        if (auto *shape = find<DiagramItem>(qPrintable(item)))
             shape->setColor(kHighlight);
     }
 
-    void highlightCircle(int index) const { highlight(QStringLiteral("ShpCircle(%1)").arg(index)); }
-
-    // Head, SphereDesc, AngelDesc, SphereSign, Position, PlanetaryRuler, Archangel, LuckyDay,
-    // Color, Wood, Keyword, Metal.
-    void sephira(const QString &slot, const SephiraReading &s) const
+    void highlightCircle(Sephira s) const
     {
-        caption(u"lbl" + slot + u"SphereHead", s.Head);
-        text(u"txt" + slot + u"SphereDesc", s.SphereDesc);
-        text(u"txt" + slot + u"AngelDesc", s.AngelDesc);
-        caption(u"lbl" + slot + u"SphereSign", s.SphereSign);
-        caption(u"lbl" + slot + u"PositionInTreeOfLife", s.Position);
-        caption(u"lbl" + slot + u"PlanetaryRuler", s.PlanetaryRuler);
-        caption(u"lbl" + slot + u"Archangel", s.Archangel);
-        caption(u"lbl" + slot + u"LuckyDay", s.LuckyDay);
-        caption(u"lbl" + slot + u"Color", s.Color);
-        caption(u"lbl" + slot + u"Wood", s.Wood);
-        caption(u"lbl" + slot + u"Keyword", s.Keyword);
-        caption(u"lbl" + slot + u"Metal", s.Metal);
+        highlight(QStringLiteral("ShpCircle(%1)").arg(SephiraIndexOf(s)));
+    }
+
+    // The path between two Sephiroth is the line named after both their numbers.
+    void highlightPath(Sephira one, Sephira two) const
+    {
+        highlight(u"ln" + QString::number(SephiraNumber(one)) + QString::number(SephiraNumber(two)));
+    }
+
+    void sephira(SephiraSlot slot, const SephiraReading &s) const
+    {
+        for (QString SephiraReading::*field :
+             {&SephiraReading::Head, &SephiraReading::SphereDesc, &SephiraReading::AngelDesc,
+              &SephiraReading::SphereSign, &SephiraReading::Position,
+              &SephiraReading::PlanetaryRuler, &SephiraReading::Archangel,
+              &SephiraReading::LuckyDay, &SephiraReading::Color, &SephiraReading::Wood,
+              &SephiraReading::Keyword, &SephiraReading::Metal})
+            write(controlFor(slot, field), s.*field);
     }
 
 private:
+    template <typename T> T *find(const char *name) const
+    {
+        return m_display.findChild<T *>(QLatin1StringView(name));
+    }
+
     DisplayWindow &m_display;
 };
 
@@ -80,41 +86,37 @@ void ApplyReading(DisplayWindow &display, qint16 monthPos, qint16 dayPos)
     if (!sign)
         return;
     const Reading r = BuildReading(*sign);
+    const Highlight &h = r.highlight;
     const DisplayWriter w(display);
 
-    w.show(r.highlight.zodiacLabel);
-    w.highlightCircle(r.highlight.circleOne);
-    w.highlight(r.highlight.line);
-    w.sephira(QStringLiteral("One"), r.One);
+    w.showTrump(h.sign);
+    w.highlightCircle(h.one);
+    w.highlightPath(h.one, h.two);
+    w.sephira(SephiraSlot::One, r.One);
 
-    w.highlightCircle(r.highlight.circleTwo);
-    w.sephira(QStringLiteral("Two"), r.Two);
+    w.highlightCircle(h.two);
+    w.sephira(SephiraSlot::Two, r.Two);
 
-    w.caption(QStringLiteral("lblPathName"), r.Path.Name);
-    w.text(QStringLiteral("txtPathDecs"), r.Path.Description);
-    w.caption(QStringLiteral("lblHebrewLetter"), r.Path.HebrewLetter);
-    w.caption(QStringLiteral("lblLocation"), r.Path.Location);
-    w.caption(QStringLiteral("lblCorrespondingPlanet"), r.Path.Planet);
-    w.caption(QStringLiteral("lblYetsiraticAttribution"), r.Path.YetsiraticAttribution);
-    w.caption(QStringLiteral("lblColor"), r.Path.Color);
-    w.caption(QStringLiteral("lblElement"), r.Path.Element);
+    for (QString PathReading::*field :
+         {&PathReading::Name, &PathReading::Description, &PathReading::HebrewLetter,
+          &PathReading::Location, &PathReading::Planet, &PathReading::YetsiraticAttribution,
+          &PathReading::Color, &PathReading::Element})
+        w.write(controlFor(field), r.Path.*field);
 
-    w.caption(QStringLiteral("lblSunSignDesc"), r.SunSignDesc);
-    w.caption(QStringLiteral("lblSunSignName"), r.SunSignName);
-    w.caption(QStringLiteral("lblLiesPathName"), r.Path.Name);
+    w.write(controlFor(&Reading::SunSignDesc), r.SunSignDesc);
+    w.write(controlFor(&Reading::SunSignName), r.SunSignName);
+    w.write(kSecondPathNameControl, r.Path.Name);
 
-    w.picture(QStringLiteral("picPathsCard"), ImageList::PathsCard, r.Path.CardPicture);
-    w.text(QStringLiteral("txtAboutYourPathsCards"), r.Path.CardDesc);
-    w.caption(QStringLiteral("lblPathsCardName"), r.Path.CardName);
+    w.picture(kPathCardPictureControl, ImageList::PathsCard, r.Path.CardPicture);
+    w.write(controlFor(&PathReading::CardDesc), r.Path.CardDesc);
+    w.write(controlFor(&PathReading::CardName), r.Path.CardName);
 
-    w.picture(QStringLiteral("PicOneSephirothsCard"), ImageList::SephirothsOneCard,
-              r.One.CardPicture);
-    w.picture(QStringLiteral("PicTwoSephirothsCard"), ImageList::SephirothsTwoCard,
-              r.Two.CardPicture);
-    w.text(QStringLiteral("txtOneSephriothCardDesc"), r.One.CardDesc);
-    w.text(QStringLiteral("txtTwoSephriothCardDesc"), r.Two.CardDesc);
-    w.caption(QStringLiteral("lbSephirothSOneCardName"), r.One.CardName);
-    w.caption(QStringLiteral("lbSephirothSTwoCardName"), r.Two.CardName);
+    w.picture(kSephiraCardPictureControls[0], ImageList::SephirothsOneCard, r.One.CardPicture);
+    w.picture(kSephiraCardPictureControls[1], ImageList::SephirothsTwoCard, r.Two.CardPicture);
+    w.write(controlFor(SephiraSlot::One, &SephiraReading::CardDesc), r.One.CardDesc);
+    w.write(controlFor(SephiraSlot::Two, &SephiraReading::CardDesc), r.Two.CardDesc);
+    w.write(controlFor(SephiraSlot::One, &SephiraReading::CardName), r.One.CardName);
+    w.write(controlFor(SephiraSlot::Two, &SephiraReading::CardName), r.Two.CardName);
 }
 
 } // namespace Zorvane

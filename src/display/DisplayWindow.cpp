@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "GroupFrame.h"
+#include "ReadingBinding.h"
 #include "ReadingTables.h"
 #include "ReadingTexts.h"
 #include "TabControl.h"
@@ -173,6 +174,9 @@ DisplayWindow::DisplayWindow(QWidget *parent) : QWidget(parent)
 
     buildTreeFrame();
     buildTabs();
+    // A control renamed in the layout but not in the reading's binding would silently lose its value.
+    if (const QStringList missing = missingReadingControls(*this); !missing.isEmpty())
+        qFatal("The display lacks reading controls: %s", qPrintable(missing.join(u", ")));
     Form_Load();
 }
 

@@ -6,6 +6,7 @@
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "PrintDialog.h"
+#include "ReadingBinding.h"
 #include "ReadingFile.h"
 #include "Twips.h"
 #include "WebLinks.h"
@@ -42,41 +43,45 @@ constexpr double kPrintMarginTwips = 2.0 / 2.54 * 1440;
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kBlankLine = kCrLf + kCrLf;
 
-// A label run and the value run after it, read from the display control of that name.
-struct Row
+// A label run and the value run after it, read back from the display through its binding.
+struct SephiraReportRow
 {
     const char *label;
-    const char *one;
-    const char *two = nullptr;
+    QString SephiraReading::*field;
+};
+
+struct PathReportRow
+{
+    const char *label;
+    QString PathReading::*field;
 };
 
 // After the Sephira's own name, which heads the block.
-constexpr Row kSephiraRows[] = {
-    {"About Your Archangel :- ", "txtOneAngelDesc", "txtTwoAngelDesc"},
-    {"Sphere Sign :- ", "lblOneSphereSign", "lblTwoSphereSign"},
-    {"Position In Tree Of Life :- ", "lblOnePositionInTreeOfLife", "lblTwoPositionInTreeOfLife"},
-    {"Planetary Ruler :- ", "lblOnePlanetaryRuler", "lblTwoPlanetaryRuler"},
-    {"Archangel :- ", "lblOneArchangel", "lblTwoArchangel"},
-    {"Lucky Day :- ", "lblOneLuckyDay", "lblTwoLuckyDay"},
-    {"Color  :- ", "lblOneColor", "lblTwoColor"},
-    {"Wood  :- ", "lblOneWood", "lblTwoWood"},
-    {"Keyword  :- ", "lblOneKeyword", "lblTwoKeyword"},
-    {"Metal  :- ", "lblOneMetal", "lblTwoMetal"},
-    {"Tarot Cards Associated With Sephiroths :- ", "lbSephirothSOneCardName",
-     "lbSephirothSTwoCardName"},
-    {"More About Card :- ", "txtOneSephriothCardDesc", "txtTwoSephriothCardDesc"},
+const SephiraReportRow kSephiraRows[] = {
+    {"About Your Archangel :- ", &SephiraReading::AngelDesc},
+    {"Sphere Sign :- ", &SephiraReading::SphereSign},
+    {"Position In Tree Of Life :- ", &SephiraReading::Position},
+    {"Planetary Ruler :- ", &SephiraReading::PlanetaryRuler},
+    {"Archangel :- ", &SephiraReading::Archangel},
+    {"Lucky Day :- ", &SephiraReading::LuckyDay},
+    {"Color  :- ", &SephiraReading::Color},
+    {"Wood  :- ", &SephiraReading::Wood},
+    {"Keyword  :- ", &SephiraReading::Keyword},
+    {"Metal  :- ", &SephiraReading::Metal},
+    {"Tarot Cards Associated With Sephiroths :- ", &SephiraReading::CardName},
+    {"More About Card :- ", &SephiraReading::CardDesc},
 };
 
 // After the path's name, which heads the block.
-constexpr Row kPathRows[] = {
-    {"Hebrew Letter  :- ", "lblHebrewLetter"},
-    {"Location :- ", "lblLocation"},
-    {"Corresponding Planet :- ", "lblCorrespondingPlanet"},
-    {"Yetsiratic Attribution :- ", "lblYetsiraticAttribution"},
-    {"Color :- ", "lblColor"},
-    {"Element :- ", "lblElement"},
-    {"Tarot Cards Associated With The Paths :- ", "lblPathsCardName"},
-    {"More About Card :- ", "txtAboutYourPathsCards"},
+const PathReportRow kPathRows[] = {
+    {"Hebrew Letter  :- ", &PathReading::HebrewLetter},
+    {"Location :- ", &PathReading::Location},
+    {"Corresponding Planet :- ", &PathReading::Planet},
+    {"Yetsiratic Attribution :- ", &PathReading::YetsiraticAttribution},
+    {"Color :- ", &PathReading::Color},
+    {"Element :- ", &PathReading::Element},
+    {"Tarot Cards Associated With The Paths :- ", &PathReading::CardName},
+    {"More About Card :- ", &PathReading::CardDesc},
 };
 
 // Appends runs through one cursor, each in its own character format. Values are read back from
@@ -130,21 +135,7 @@ private:
         return text;
     }
 
-    std::optional<QString> read(const char *control) const
-    {
-        if (!m_display)
-            return std::nullopt;
-        const QObject *c = m_display->findChild<QObject *>(QLatin1StringView(control));
-        if (const auto *l = qobject_cast<const QLabel *>(c))
-            return l->text();
-        if (const auto *p = qobject_cast<const QPlainTextEdit *>(c))
-            return p->toPlainText();
-        if (const auto *t = qobject_cast<const QTextEdit *>(c))
-            return t->toPlainText();
-        if (const auto *e = qobject_cast<const QLineEdit *>(c))
-            return e->text();
-        return std::nullopt;
-    }
+    std::optional<QString> read(const char *control) const { return shownText(m_display, control); }
 
     QTextCursor m_cursor;
     const QWidget *m_display = nullptr;
@@ -302,26 +293,26 @@ void ReportWindow::compose(const ReportSources &sources)
     c.value(sources.monthText + u'/' + sources.dayText + u'/' + sources.yearText + kBlankLine);
 
     c.label(QStringLiteral("Attributes Of Sephiroths  Associated With Your Sun Sign") + kBlankLine);
-    for (const bool one : {true, false}) {
-        c.labelFromControl(one ? "lblOneSphereHead" : "lblTwoSphereHead", QStringLiteral(" :- "));
-        c.valueFromControl(one ? "txtOneSphereDesc" : "txtTwoSphereDesc", kBlankLine);
-        for (const Row &row : kSephiraRows) {
+    for (const SephiraSlot slot : {SephiraSlot::One, SephiraSlot::Two}) {
+        c.labelFromControl(controlFor(slot, &SephiraReading::Head), QStringLiteral(" :- "));
+        c.valueFromControl(controlFor(slot, &SephiraReading::SphereDesc), kBlankLine);
+        for (const SephiraReportRow &row : kSephiraRows) {
             c.label(QLatin1StringView(row.label));
-            c.valueFromControl(one ? row.one : row.two, kBlankLine);
+            c.valueFromControl(controlFor(slot, row.field), kBlankLine);
         }
     }
 
     c.label(QStringLiteral("Attributes Of The Path  Associated with Your Sun Sign") + kBlankLine);
-    c.labelFromControl("lblPathName", QStringLiteral(" :- "));
-    c.valueFromControl("txtPathDecs", kBlankLine);
-    for (const Row &row : kPathRows) {
+    c.labelFromControl(controlFor(&PathReading::Name), QStringLiteral(" :- "));
+    c.valueFromControl(controlFor(&PathReading::Description), kBlankLine);
+    for (const PathReportRow &row : kPathRows) {
         c.label(QLatin1StringView(row.label));
-        c.valueFromControl(row.one, kBlankLine);
+        c.valueFromControl(controlFor(row.field), kBlankLine);
     }
 
     c.label(QStringLiteral("About Your Sun Sign And Sephiroths ") + kBlankLine);
     c.label(QStringLiteral("SunSignName :- "));
-    c.valueFromControl("lblSunSignDesc", kCrLf);
+    c.valueFromControl(controlFor(&Reading::SunSignDesc), kCrLf);
     c.value(reportGeneratedBy() + kCrLf);
 
     m_rtb->setTextCursor(c.cursor());
