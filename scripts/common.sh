@@ -25,9 +25,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# Settings given as arguments (-DNAME=VALUE) are applied to the build folder every time.
 configure_and_build() {
-    if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    if [ ! -f "$BUILD_DIR/build.ninja" ] || [ $# -gt 0 ]; then
+        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     fi
     cmake --build "$BUILD_DIR" -j"$(nproc)"
 }

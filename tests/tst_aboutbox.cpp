@@ -108,8 +108,8 @@ void TestAboutBox::texts()
 {
     AboutBox box;
     QCOMPARE(box.objectName(), u"frmAbout"_qs);
-    QCOMPARE(box.windowTitle(), u"Zorvane v1.45"_qs);
-    QCOMPARE(part<QLabel>(&box, "lblTitle")->text(), u"Zorvane v1.45"_qs);
+    QCOMPARE(box.windowTitle(), QStringLiteral("Zorvane v" ZORVANE_VERSION));
+    QCOMPARE(part<QLabel>(&box, "lblTitle")->text(), QStringLiteral("Zorvane v" ZORVANE_VERSION));
     QCOMPARE(part<QLabel>(&box, "lblDescription")->text(),
              u"It is believed that the master key to the tarot cards can be found in the ancient "
              "form of Jewish mysticism - the Kabbalah. Zorvane is a zodiac sign based software "

@@ -150,7 +150,7 @@ void TestEntryForm::cleanup()
 void TestEntryForm::window_captionSizeAndPlace()
 {
     QCOMPARE(m_form->objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("Zorvane v1.45"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Zorvane v" ZORVANE_VERSION));
     QCOMPARE(m_form->centralWidget()->size(), QSize(twips(7440), twips(5295)));
     // The menu bar sits above the client area, which keeps its designed size.
     QVERIFY(m_form->menuBar()->isVisible());

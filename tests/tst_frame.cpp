@@ -170,7 +170,7 @@ void TestFrame::proceed(const QString &typed, int day, int month, int year)
 void TestFrame::frame_captionStateAndBackground()
 {
     QCOMPARE(m_frame->objectName(), QStringLiteral("frmMdi"));
-    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Zorvane v1.45"));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Zorvane v" ZORVANE_VERSION));
     QVERIFY(m_frame->isMaximized());
     QCOMPARE(m_frame->frameGeometry().width(), m_frame->screen()->availableGeometry().width());
     QCOMPARE(m_frame->centralWidget()->palette().color(QPalette::Window), kNavy);

@@ -242,7 +242,7 @@ void TestReport::window_isLaidOutAsDesigned()
 {
     ReportWindow report(sources());
     QCOMPARE(report.objectName(), QStringLiteral("frmSave"));
-    QCOMPARE(report.windowTitle(), QStringLiteral("Zorvane v1.45"));
+    QCOMPARE(report.windowTitle(), QStringLiteral("Zorvane v" ZORVANE_VERSION));
     QVERIFY(report.isModal());
     QCOMPARE(report.size(), QSize(twips(7680), twips(7575)));
     QCOMPARE(report.palette().color(QPalette::Window), QColor(0, 0, 64));

@@ -9,7 +9,7 @@ namespace Zorvane {
 // The title of every message box.
 inline const QString kAppTitle = QStringLiteral("Zorvane");
 // The caption of the entry form, the frame, the report window and the about box.
-inline const QString kVersionCaption = QStringLiteral("Zorvane v1.45");
+inline const QString kVersionCaption = QStringLiteral("Zorvane v" ZORVANE_VERSION);
 // Scheme and host of the maker's web site, set at configure time.
 inline const QString kSiteAddress = QStringLiteral(ZORVANE_SITE_URL);
 

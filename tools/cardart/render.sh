@@ -20,6 +20,22 @@ while [ $# -gt 0 ]; do
 done
 case $sheet in ''|/*) ;; *) sheet=$(pwd)/$sheet ;; esac
 
+# The renderer needs Qt Svg, and the card titles and numerals are set in Nimbus Sans Narrow and
+# P052 from the URW base fonts; without them the pictures would silently fall back to other faces.
+missing=
+for p in qt6-svg-dev fonts-urw-base35 cmake ninja-build g++; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    sudo=; [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
+fi
+for family in "Nimbus Sans Narrow" P052; do
+    fc-list "$family" | grep -q . || { echo "render.sh: the font $family is not installed" >&2; exit 1; }
+done
+
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j2 >/dev/null
 
