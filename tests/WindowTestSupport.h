@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "Design.h"
 #include "MessageBox.h"
-#include "Twips.h"
 #include "UrlOpener.h"
 
 #include <QApplication>

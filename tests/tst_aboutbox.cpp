@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 #include "AppInfo.h"
+#include "Design.h"
 #include "EntryForm.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"

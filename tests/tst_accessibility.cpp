@@ -13,7 +13,6 @@
 #include "TabControl.h"
 #include "TabStrip.h"
 #include "TreeOfLife.h"
-#include "Twips.h"
 #include "UrlOpener.h"
 
 #include "WindowTestSupport.h"

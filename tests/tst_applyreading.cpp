@@ -1,5 +1,6 @@
 #include "ApplyReading.h"
 #include "CardPictures.h"
+#include "Design.h"
 #include "DiagramItem.h"
 #include "DisplayWindow.h"
 #include "Reading.h"
@@ -7,7 +8,6 @@
 #include "ReadingTexts.h"
 #include "TabControl.h"
 #include "TreeOfLife.h"
-#include "Twips.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,7 +17,7 @@ using namespace Zorvane;
 
 namespace {
 
-const QColor kMagenta(236, 28, 210);
+const QColor kHighlightMagenta(236, 28, 210);
 const QColor kGrey(64, 64, 64);
 
 QImage rgb(const QPixmap &p)
@@ -218,9 +218,9 @@ void TestApplyReading::everySignFillsTheDisplay()
                             item->objectName() == QStringLiteral("ShpCircle(%1)").arg(circleTwo) ||
                             item->objectName() == line;
         if (marked)
-            QCOMPARE(item->color(), kMagenta);
+            QCOMPARE(item->color(), kHighlightMagenta);
         else
-            QVERIFY2(item->color() != kMagenta, qPrintable(item->objectName()));
+            QVERIFY2(item->color() != kHighlightMagenta, qPrintable(item->objectName()));
     }
     QStringList shownTrumps;
     for (const char *label :
@@ -235,10 +235,10 @@ void TestApplyReading::everySignFillsTheDisplay()
                               {208, 324}, {48, 324}, {128, 388}, {128, 460}, {128, 124}};
     const QImage image = paintedDiagram(*tree);
     for (int i = 0; i < 11; ++i) {
-        const QColor expected = i == circleOne || i == circleTwo ? kMagenta : kGrey;
+        const QColor expected = i == circleOne || i == circleTwo ? kHighlightMagenta : kGrey;
         QCOMPARE(QColor(image.pixel(centres[i])), expected);
     }
-    QCOMPARE(QColor(image.pixel(lineMiddle)), kMagenta);
+    QCOMPARE(QColor(image.pixel(lineMiddle)), kHighlightMagenta);
     // ln16 stays hidden behind Daat, whose rim stays cyan.
     QCOMPARE(QColor(image.pixel(128, 110)), kGrey);
     bool cyanRim = false;
@@ -291,7 +291,7 @@ void TestApplyReading::aMissingControlLosesOnlyItsOwnValue()
              r.Path.CardDesc);
     QCOMPARE(rgb(d.findChild<QLabel *>(QStringLiteral("PicTwoSephirothsCard"))->pixmap()),
              rgb(CardPicture(ImageList::SephirothsTwoCard, r.Two.CardPicture)));
-    QCOMPARE(d.treeOfLife()->circle(6)->color(), kMagenta);
+    QCOMPARE(d.treeOfLife()->circle(6)->color(), kHighlightMagenta);
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lbSephirothSTwoCardName"))->text(),
              QStringLiteral("The Tens"));
 

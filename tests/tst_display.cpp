@@ -1,11 +1,11 @@
 #include "CardPictures.h"
 #include "Controls.h"
+#include "Design.h"
 #include "DisplayWindow.h"
 #include "ReadingTexts.h"
 #include "TabControl.h"
 #include "TabStrip.h"
 #include "TreeOfLife.h"
-#include "Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,11 +21,11 @@ using namespace Zorvane;
 namespace {
 
 const QColor kNavyBack(0, 0, 64);
-const QColor kLightBlue(128, 128, 255);
-const QColor kOrange(255, 128, 0);
+const QColor kLightBlueText(128, 128, 255);
+const QColor kOrangeText(255, 128, 0);
 const QColor kYellowText(255, 255, 0);
 const QColor kCyanText(0, 255, 255);
-const QColor kPaleYellow(255, 255, 128);
+const QColor kPaleYellowText(255, 255, 128);
 const QColor kMagentaText(255, 0, 255);
 const QColor kGreenText(0, 255, 0);
 
@@ -428,24 +428,24 @@ void TestDisplay::labelStyles_data()
                         bool wraps = false) {
         QTest::newRow(name) << QString::fromLatin1(name) << c << pt << ul << int(a) << wraps;
     };
-    row("Label1", kLightBlue, 8.25, true, Qt::AlignLeft);
-    row("Label38", kLightBlue, 8.25, true, Qt::AlignHCenter);
-    row("Label32", kLightBlue, 8.25, true, Qt::AlignLeft, true);
-    row("Label19", kLightBlue, 9.75, true, Qt::AlignLeft);
-    row("Label51", kLightBlue, 9.75, true, Qt::AlignRight);
-    row("lblOneColor", kOrange, 8.25, false, Qt::AlignHCenter);
-    row("lblTwoKeyword", kOrange, 8.25, false, Qt::AlignHCenter);
-    row("lblLocation", kOrange, 8.25, false, Qt::AlignLeft);
+    row("Label1", kLightBlueText, 8.25, true, Qt::AlignLeft);
+    row("Label38", kLightBlueText, 8.25, true, Qt::AlignHCenter);
+    row("Label32", kLightBlueText, 8.25, true, Qt::AlignLeft, true);
+    row("Label19", kLightBlueText, 9.75, true, Qt::AlignLeft);
+    row("Label51", kLightBlueText, 9.75, true, Qt::AlignRight);
+    row("lblOneColor", kOrangeText, 8.25, false, Qt::AlignHCenter);
+    row("lblTwoKeyword", kOrangeText, 8.25, false, Qt::AlignHCenter);
+    row("lblLocation", kOrangeText, 8.25, false, Qt::AlignLeft);
     row("lbSephirothSOneCardName", kYellowText, 9.75, false, Qt::AlignLeft);
     row("lblPathsCardName", kYellowText, 9.75, false, Qt::AlignLeft);
     row("lblOneSphereHead", kCyanText, 9.75, true, Qt::AlignLeft);
-    row("lblPathName", kOrange, 9.75, true, Qt::AlignLeft);
-    row("lblSunSignName", kOrange, 9.75, true, Qt::AlignHCenter);
-    row("lblSunSignDesc", kPaleYellow, 8.25, false, Qt::AlignHCenter, true);
-    row("Label34", kOrange, 9.75, true, Qt::AlignLeft);
+    row("lblPathName", kOrangeText, 9.75, true, Qt::AlignLeft);
+    row("lblSunSignName", kOrangeText, 9.75, true, Qt::AlignHCenter);
+    row("lblSunSignDesc", kPaleYellowText, 8.25, false, Qt::AlignHCenter, true);
+    row("Label34", kOrangeText, 9.75, true, Qt::AlignLeft);
     row("lblLiesPathName", kGreenText, 9.75, true, Qt::AlignHCenter);
     row("lblSphereName", kMagentaText, 9, true, Qt::AlignHCenter);
-    row("lblSphereDesc", kPaleYellow, 8.25, false, Qt::AlignHCenter, true);
+    row("lblSphereDesc", kPaleYellowText, 8.25, false, Qt::AlignHCenter, true);
     row("Label33", kMagentaText, 9.75, false, Qt::AlignHCenter);
 }
 

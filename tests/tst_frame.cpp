@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "Design.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
 #include "Navigator.h"

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Design.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
 #include "Navigator.h"
@@ -6,7 +7,6 @@
 #include "FrameWindow.h"
 #include "MessageBox.h"
 #include "ReadingFile.h"
-#include "Twips.h"
 #include "UrlOpener.h"
 
 #include <QComboBox>

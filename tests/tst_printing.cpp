@@ -1,10 +1,10 @@
 #include "AppInfo.h"
 #include "ApplyReading.h"
+#include "Design.h"
 #include "DisplayWindow.h"
 #include "PrintDialog.h"
 #include "ReadingTexts.h"
 #include "ReportWindow.h"
-#include "Twips.h"
 
 #include <QDir>
 #include <QFile>

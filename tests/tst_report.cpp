@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 #include "ApplyReading.h"
+#include "Design.h"
 #include "DisplayWindow.h"
 #include "LinkHandler.h"
 #include "Reading.h"

@@ -1,4 +1,5 @@
 #include "DisplayWindow.h"
+#include "Design.h"
 #include "EntryForm.h"
 #include "Navigator.h"
 #include "FileDialog.h"
@@ -6,7 +7,6 @@
 #include "MessageBox.h"
 #include "OpenReading.h"
 #include "ReportWindow.h"
-#include "Twips.h"
 #include "UrlOpener.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "DiagramItem.h"
+#include "Design.h"
 #include "TreeOfLife.h"
-#include "Twips.h"
 #include "WrapLabel.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "AppInfo.h"
 #include "Clock.h"
+#include "Design.h"
 #include "EntryForm.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
-#include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
 

@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "ClickableLabel.h"
+#include "Design.h"
 #include "Twips.h"
 #include "WebLinks.h"
 

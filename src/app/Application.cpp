@@ -2,11 +2,11 @@
 
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "Design.h"
 #include "EntryForm.h"
 #include "FirstPaint.h"
 #include "Navigator.h"
 #include "SingleInstance.h"
-#include "Twips.h"
 
 #include <QApplication>
 #include <QTimer>

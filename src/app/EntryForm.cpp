@@ -5,6 +5,7 @@
 #include "AppInfo.h"
 #include "ClickableLabel.h"
 #include "DateList.h"
+#include "Design.h"
 #include "Menus.h"
 #include "MessageBox.h"
 #include "OpenReading.h"

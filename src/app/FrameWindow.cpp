@@ -4,6 +4,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "ClickableLabel.h"
+#include "Design.h"
 #include "DisplayWindow.h"
 #include "Menus.h"
 #include "ShutDown.h"
@@ -30,7 +31,6 @@ constexpr double kButtonBarHeight = 855;
 constexpr double kButtonTop = 240;
 constexpr double kButtonHeight = 375;
 
-const QColor kNameStripGreen(128, 255, 128);
 
 QWidget *strip(double heightTwips, const QColor &background, QWidget *parent)
 {
@@ -92,7 +92,7 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
     connect(m_lblQuillmereBanner, &ClickableLabel::clicked, this,
             &FrameWindow::lblQuillmereBanner_Click);
 
-    QWidget *nameStrip = strip(kNameStripHeight, kNameStripGreen, central);
+    QWidget *nameStrip = strip(kNameStripHeight, kLightGreen, central);
     m_lblSoftwareName = new QLabel(QStringLiteral("Zorvane"), nameStrip);
     m_lblSoftwareName->setObjectName(QStringLiteral("lblSoftwareName"));
     m_lblSoftwareName->setFont(verdana(14.25, true));

@@ -1,6 +1,7 @@
 #include "ApplyReading.h"
 
 #include "Controls.h"
+#include "Design.h"
 #include "DiagramItem.h"
 #include "DisplayWindow.h"
 #include "Reading.h"

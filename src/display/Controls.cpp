@@ -1,7 +1,7 @@
 #include "Controls.h"
 
 #include "CardPictures.h"
-#include "Twips.h"
+#include "Design.h"
 #include "WrapLabel.h"
 
 #include <QFontMetrics>

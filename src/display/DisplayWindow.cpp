@@ -1,6 +1,7 @@
 #include "DisplayWindow.h"
 
 #include "Controls.h"
+#include "Design.h"
 #include "GroupFrame.h"
 #include "ReadingBinding.h"
 #include "ReadingTables.h"
@@ -20,11 +21,6 @@ namespace Zorvane {
 
 namespace {
 
-const QColor kLightBlue(128, 128, 255);
-const QColor kOrange(255, 128, 0);
-const QColor kPaleYellow(255, 255, 128);
-const QColor kMagenta(255, 0, 255);
-const QColor kGreen(0, 255, 0);
 
 const LabelStyle kHeading{kLightBlue, 8.25, true, true};
 const LabelStyle kHeadingCentred{kLightBlue, 8.25, true, true, Qt::AlignHCenter};

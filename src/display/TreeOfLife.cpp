@@ -1,6 +1,7 @@
 #include "TreeOfLife.h"
 
 #include "Controls.h"
+#include "Design.h"
 #include "DiagramItem.h"
 #include "HandCursor.h"
 #include "Twips.h"
@@ -14,8 +15,6 @@ namespace Zorvane {
 
 namespace {
 
-const QColor kPathNameGreen(0, 255, 0);
-const QColor kLeaderGreen(139, 193, 119);
 
 constexpr double kCircleWidth = 735;
 constexpr double kCircleHeight = 615;
@@ -162,7 +161,7 @@ void TreeOfLife::buildShapes()
 
 void TreeOfLife::buildLabels()
 {
-    const LabelStyle pathName{kPathNameGreen, 8.25, true, true};
+    const LabelStyle pathName{kGreen, 8.25, true, true};
     for (const PathName &p : kPathNames) {
         QLabel *l =
             newLabel(this, QLatin1StringView(p.label), pathName, QString::fromUtf8(p.caption));

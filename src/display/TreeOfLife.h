@@ -13,11 +13,6 @@ namespace Zorvane {
 
 class DiagramItem;
 
-// The colour of every sphere and path before a reading marks its own.
-inline const QColor kDiagramGrey(64, 64, 64);
-// The one colour a reading marks its two spheres and its path in.
-inline const QColor kHighlight(236, 28, 210);
-
 inline constexpr int kDiagramSpheres = 11;
 
 // Frame2: the Tree of Life, drawn from fixed tables. Spheres and paths are painted on this one

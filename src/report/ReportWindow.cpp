@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "ClickableLabel.h"
+#include "Design.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "PrintDialog.h"
@@ -32,9 +33,6 @@ namespace Zorvane {
 
 namespace {
 
-const QColor kReportBackground(245, 237, 218);
-const QColor kLabelColour(0, 0, 0);
-const QColor kValueColour(128, 0, 128);
 
 // Two centimetres around the printed text. The layout scales frame margins from logical pixels to
 // the printer's resolution itself.
@@ -93,9 +91,9 @@ public:
         : m_cursor(document), m_display(display)
     {
         m_label.setFontWeight(QFont::Bold);
-        m_label.setForeground(kLabelColour);
+        m_label.setForeground(kReportLabel);
         m_value.setFontWeight(QFont::Normal);
-        m_value.setForeground(kValueColour);
+        m_value.setForeground(kReportValue);
         m_cursor.movePosition(QTextCursor::End);
     }
 
@@ -221,7 +219,7 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
     m_rtb->setUndoRedoEnabled(false);
     m_rtb->setFont(verdana(9.75));
     // The report is black on parchment whatever the desktop's colour scheme.
-    setColors(m_rtb, kLabelColour, kReportBackground);
+    setColors(m_rtb, kReportLabel, kReportBackground);
 
     m_cmdSave = new QPushButton(QStringLiteral("&Save"), this);
     m_cmdSave->setObjectName(QStringLiteral("cmdSave"));

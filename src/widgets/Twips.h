@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QRect>
-#include <QString>
 
 #include <initializer_list>
 
@@ -41,18 +38,5 @@ struct Placement
 // Places the named descendants of root as the table says.
 void place(QWidget *root, std::initializer_list<Placement> table);
 void place(QWidget *widget, const Placement &p);
-
-// The design font. Verdana is mapped to a metric-close face where it is not installed.
-QFont verdana(double pointSize, bool bold = false, bool underline = false);
-void installFontSubstitutes();
-
-// Sets the colour a widget draws its text (and, when given, its background) in.
-void setColors(QWidget *w, const QColor &text, const QColor &background = QColor());
-
-inline const QColor kNavy(0, 0, 64);
-inline const QColor kWhite(255, 255, 255);
-inline const QColor kYellow(255, 255, 0);
-inline const QColor kCyan(0, 255, 255);
-inline const QColor kDarkRed(64, 0, 0);
 
 } // namespace Zorvane
