@@ -25,12 +25,6 @@ constexpr std::array<const char *, 10> kCardKeys{
     "Netzach", "Netzach-second", "Hod", "Yesod", "Malkhuth",
 };
 
-ReadingTextTables &tables()
-{
-    static ReadingTextTables t;
-    return t;
-}
-
 // Paragraphs are compiled in as resources, one ASCII line per file.
 QString contentText(const char *folder, const QString &key)
 {
@@ -44,22 +38,31 @@ QString contentText(const char *folder, const QString &key)
     return QString::fromLatin1(bytes);
 }
 
-} // namespace
-
-const ReadingTextTables &ReadingTexts()
+ReadingTextTables loadTables()
 {
-    return tables();
-}
-
-void LoadReadingTexts()
-{
-    ReadingTextTables &t = tables();
+    ReadingTextTables t;
     for (std::size_t i = 0; i < t.sphere.size(); ++i)
         t.sphere[i] = contentText("sphere", QLatin1StringView(kSphereKeys[i]));
     for (std::size_t i = 0; i < t.angel.size(); ++i)
         t.angel[i] = contentText("angel", QLatin1StringView(kAngelKeys[i]));
     for (std::size_t i = 0; i < t.path.size(); ++i)
         t.path[i] = contentText("path", QLatin1StringView(kPathKeys[i]));
+    return t;
+}
+
+} // namespace
+
+const ReadingTextTables &ReadingTexts()
+{
+    // The paragraphs are compiled in and never change: loaded once, on first use, by whoever
+    // needs them first.
+    static const ReadingTextTables t = loadTables();
+    return t;
+}
+
+void LoadReadingTexts()
+{
+    ReadingTexts();
 }
 
 QString SignDescription(SunSign sign)

@@ -8,8 +8,7 @@
 
 namespace Zorvane {
 
-// The description paragraphs that the sphere help and a reading read: filled by
-// LoadReadingTexts before every reading, read-only otherwise.
+// The description paragraphs that the sphere help and a reading read.
 struct ReadingTextTables
 {
     std::array<QString, kSphereTextCount> sphere;
@@ -17,10 +16,10 @@ struct ReadingTextTables
     std::array<QString, kPathCount> path;
 };
 
+// The tables, loaded on first use: the sphere texts, then the angel texts, then the path texts.
 const ReadingTextTables &ReadingTexts();
 
-// Assigns the sphere texts, then the angel texts, then the path texts. Calling it again assigns
-// the same texts again.
+// Makes sure the tables are loaded before a reading; calling it again changes nothing.
 void LoadReadingTexts();
 
 // Paragraphs that belong to the constant tables rather than to the loaded text tables.
