@@ -67,7 +67,10 @@ with open(sys.argv[1], "wb") as f:
     for line in lines:
         f.write(bytes(c + 85 for c in line.encode()) + b"\r\n")
 PY
+# In sanitizer builds: Mesa's EGL driver, unloaded by the time the leak checker runs, and
+# libwayland-client keep allocations it cannot attribute. The other suites look for our leaks.
 env -u DISPLAY WAYLAND_DISPLAY=zorvane-test QT_QPA_PLATFORM=wayland \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
     "$BIN" "$SCRATCH/anna.zvr" >/dev/null 2>"$SCRATCH/stderr" &
 ZV_PID=$!
 wait_for 30 frame_shown || fail "the frame did not appear"
