@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One reading under a Wayland compositor: the program talks Wayland only (no X display of its
-# own), opens a reading file handed to it, shows the frame, and Exit ends it with status 0, with
-# nothing written to standard error. Weston runs nested in Xvfb so that xdotool can give it real
+# own), opens a reading file handed to it, shows the frame, opens and closes the report and the
+# about box, and Exit ends it with status 0, with nothing written to standard error. Weston runs nested in Xvfb so that xdotool can give it real
 # keys; the compositor, not the program, places the windows.
 #   wayland_smoke.sh <program> <output-dir>
 set -uo pipefail
@@ -76,6 +76,38 @@ ZV_PID=$!
 wait_for 30 frame_shown || fail "the frame did not appear"
 sleep 1
 cp "$SCRATCH/screen.png" "$OUT/frame.png"
+
+# Pixels that differ from the frame as it first appeared, below the compositor's panel and its
+# clock.
+changed() {
+    import -window root "$SCRATCH/now.png" 2>/dev/null || { echo 0; return; }
+    compare -metric AE "$OUT/frame.png" "$SCRATCH/now.png" -crop 1280x960+0+64 null: 2>&1 |
+        cut -d' ' -f1
+}
+window_over_frame() { [ "$(changed)" -gt 20000 ] 2>/dev/null; }
+frame_alone() { [ "$(changed)" -lt 2000 ] 2>/dev/null; }
+
+window_over_frame() { [ "$(changed)" -gt 20000 ] 2>/dev/null; }
+menu_open() { [ "$(changed)" -gt 300 ] 2>/dev/null; }
+frame_alone() { [ "$(changed)" -lt 2000 ] 2>/dev/null; }
+closes_with_escape() {
+    cp "$SCRATCH/now.png" "$OUT/$1.png"
+    xdotool key --clearmodifiers Escape
+    wait_for 20 frame_alone || fail "the window did not close"
+}
+
+# Windows that the compositor places where it likes.
+step "File > Print opens the report, Escape closes it"
+xdotool key --clearmodifiers alt+p
+wait_for 20 window_over_frame || fail "no report"
+closes_with_escape report
+
+step "Help > About Software opens the about box, Escape closes it"
+xdotool key --clearmodifiers alt+h
+wait_for 20 menu_open || fail "no Help menu"
+xdotool key --clearmodifiers a
+wait_for 20 window_over_frame || fail "no about box"
+closes_with_escape about
 
 step "Exit ends the program"
 xdotool key --clearmodifiers alt+e
