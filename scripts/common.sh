@@ -10,6 +10,7 @@ PACKAGES=(
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
     desktop-file-utils dpkg-dev file openbox bc
+    appstream lintian man-db weston qt6-wayland
 )
 
 install_missing() {

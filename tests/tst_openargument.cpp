@@ -61,6 +61,15 @@ void TestOpenArgument::onlyASingleArgumentIsAFile_data()
                          << QStringLiteral("/home/a/anna.zvr");
     QTest::newRow("two") << QStringList{QStringLiteral("zorvane"), QStringLiteral("a.zvr"), QStringLiteral("b.zvr")} << QString();
     QTest::newRow("empty list") << QStringList{} << QString();
+    QTest::newRow("an option is not a file") << QStringList{QStringLiteral("zorvane"), QStringLiteral("--help")} << QString();
+    QTest::newRow("after -- a dash starts a file name")
+        << QStringList{QStringLiteral("zorvane"), QStringLiteral("--"), QStringLiteral("-a.zvr")} << QStringLiteral("-a.zvr");
+    QTest::newRow("toolkit option with its value")
+        << QStringList{QStringLiteral("zorvane"), QStringLiteral("-platform"), QStringLiteral("wayland"), QStringLiteral("a.zvr")}
+        << QStringLiteral("a.zvr");
+    QTest::newRow("session restart")
+        << QStringList{QStringLiteral("zorvane"), QStringLiteral("a.zvr"), QStringLiteral("-session"), QStringLiteral("1a2b")}
+        << QStringLiteral("a.zvr");
 }
 
 void TestOpenArgument::onlyASingleArgumentIsAFile()

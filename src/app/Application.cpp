@@ -9,17 +9,112 @@
 #include "SingleInstance.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace Zorvane {
 
+namespace {
+
+const QString kUsage = QStringLiteral("Usage: zorvane [--help] [--version] [FILE.zvr]");
+
+// Options that QApplication takes for itself; they must pass here to reach it. Session managers
+// restart programs with -session.
+void acceptToolkitOptions(QCommandLineParser &parser)
+{
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                             "style", "stylesheet", "session", "qwindowgeometry", "qwindowtitle",
+                             "qwindowicon"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // -platform and the other toolkit options are single-dash words, not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Zorvane gives a Kabbalistic-astrology reading: a name and a birth date give "
+                       "a sun sign,\nshown on the Tree of Life with its texts and Tarot cards."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("FILE.zvr"),
+                                 QStringLiteral("A reading file to open, as File > Open would."),
+                                 QStringLiteral("[FILE.zvr]"));
+    acceptToolkitOptions(parser);
+
+    CommandLine result;
+    if (arguments.isEmpty())
+        return result;
+    const auto refuse = [&result](const QString &why) {
+        result.run = false;
+        result.exitStatus = 2;
+        result.error = QStringLiteral("zorvane: ") % why % u' ' % kUsage % u'\n';
+    };
+    if (!parser.parse(arguments)) {
+        refuse(parser.errorText());
+    } else if (parser.isSet(help)) {
+        result.run = false;
+        // Qt names the program from QCoreApplication, which does not exist yet.
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf(u'\n'), kUsage);
+        result.output = text;
+    } else if (parser.isSet(version)) {
+        result.run = false;
+        result.output = QStringLiteral("Zorvane " ZORVANE_VERSION "\n");
+    } else if (const QStringList files = parser.positionalArguments(); files.size() > 1) {
+        refuse(QStringLiteral("only one reading file can be opened at a time."));
+    } else {
+        result.readingFile = files.value(0);
+    }
+    return result;
+}
+
 QString ReadingFileArgument(const QStringList &arguments)
 {
-    return arguments.size() == 2 ? arguments.at(1) : QString();
+    return ParseCommandLine(arguments).readingFile;
 }
 
 int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 {
+    // Before QApplication, which needs a display: help, version and refusals must not.
+    const CommandLine commandLine = ParseCommandLine(argumentsOf(argc, argv));
+    if (!commandLine.run) {
+        print(stdout, commandLine.output);
+        print(stderr, commandLine.error);
+        return commandLine.exitStatus;
+    }
+
     QApplication app(argc, argv);
     // Before anything reads or writes the per-user settings.
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
@@ -41,7 +136,7 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     if (onShown)
         onShown(navigator);
     // A file handed over by the file manager opens as if chosen in the open dialog.
-    if (const QString path = ReadingFileArgument(QCoreApplication::arguments()); !path.isEmpty())
+    if (const QString path = commandLine.readingFile; !path.isEmpty())
         QTimer::singleShot(0, &entryForm, [&entryForm, path] { entryForm.OpenReadingFile(path); });
     return QApplication::exec();
 }

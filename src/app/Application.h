@@ -13,7 +13,23 @@ class Navigator;
 // to follow the program's own start-up to its first paint.
 using EntryFormShown = std::function<void(Navigator &)>;
 
-// The reading file to open at start-up: the program's only argument, if it has exactly one.
+// What the command line asks for, decided before anything graphical starts. When `run` is false
+// the program prints `output` (standard output) or `error` (standard error, one line) and ends
+// with `exitStatus`.
+struct CommandLine
+{
+    bool run = true;
+    int exitStatus = 0;
+    QString output;
+    QString error;
+    QString readingFile; // the one argument that is not an option, if any
+};
+
+// `arguments` starts with the program's own name.
+CommandLine ParseCommandLine(const QStringList &arguments);
+
+// The reading file to open at start-up: the one argument that is not an option, or nothing when
+// there is none or the command line is refused.
 QString ReadingFileArgument(const QStringList &arguments);
 
 // Sets up the application (names, fonts, icon) and runs the entry form until the program ends.

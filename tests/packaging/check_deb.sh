@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the .deb and checks what a Debian 12 desktop needs from it: dependencies found from the
-# linked libraries, the program in bin/, a valid menu entry that opens .zvr files, the MIME type
-# and the icons.
-#   check_deb.sh <build-dir>
+# linked libraries, the program in bin/, a valid menu entry that opens .zvr files, the MIME type,
+# the icons, the compressed manual, the software-centre entry, and no error from lintian.
+#   check_deb.sh <build-dir> <reverse-DNS id>
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
+ID=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
@@ -16,20 +17,36 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw 'qt6-wayland' <<<"$recommends" || fail "Recommends lacks the Wayland plugin: $recommends"
+grep -qw 'qt6-wayland' <<<"$depends" && fail "the Wayland plugin must not be required"
 
 dpkg-deb -x "$deb" "$out/root"
 root=$out/root/usr
 [ -x "$root/bin/zorvane" ] || fail "no usr/bin/zorvane"
-entry=$root/share/applications/com.example.Zorvane.desktop
+entry=$root/share/applications/$ID.desktop
 desktop-file-validate "$entry" || fail "the menu entry does not validate"
 grep -q '^Exec=zorvane %f$' "$entry" || fail "the entry does not pass the file"
 grep -q '^MimeType=application/x-zorvane-reading;$' "$entry" || fail "the entry does not declare the zvr type"
-grep -q '<glob pattern="\*.zvr"/>' "$root/share/mime/packages/com.example.Zorvane.xml" || fail "no *.zvr glob"
-grep -q '<comment>Zorvane reading</comment>' "$root/share/mime/packages/com.example.Zorvane.xml" || fail "no comment"
+grep -q '<glob pattern="\*.zvr"/>' "$root/share/mime/packages/$ID.xml" || fail "no *.zvr glob"
+grep -q '<comment>Zorvane reading</comment>' "$root/share/mime/packages/$ID.xml" || fail "no comment"
 for size in 16 32 48 64 128 256; do
-    icon=$root/share/icons/hicolor/${size}x${size}/apps/com.example.Zorvane.png
+    icon=$root/share/icons/hicolor/${size}x${size}/apps/$ID.png
     [ -f "$icon" ] || fail "no ${size}x${size} icon"
     [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "the ${size} icon has the wrong size"
 done
-[ -f "$root/share/icons/hicolor/scalable/apps/com.example.Zorvane.svg" ] || fail "no scalable icon"
-echo "ok: $(basename "$deb") ($depends)"
+[ -f "$root/share/icons/hicolor/scalable/apps/$ID.svg" ] || fail "no scalable icon"
+man=$root/share/man/man1/zorvane.1.gz
+[ -f "$man" ] || fail "no compressed manual page"
+gzip -t "$man" || fail "the manual page is not a valid gzip file"
+man -l "$man" 2>/dev/null | grep -q -- '--version' || fail "the manual page does not render or lacks --version"
+metainfo=$root/share/metainfo/$ID.metainfo.xml
+[ -f "$metainfo" ] || fail "no metainfo"
+grep -q "<launchable type=\"desktop-id\">$ID.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch the menu entry"
+
+# Errors fail the package; warnings are shown for the record.
+lintian_out=$(lintian --no-cfg --tag-display-limit 0 "$deb" 2>&1) || true
+[ -z "$lintian_out" ] || echo "$lintian_out"
+grep -q '^E: ' <<<"$lintian_out" && fail "lintian reports errors"
+echo "ok: $(basename "$deb") ($depends; recommends $recommends)"
