@@ -1,9 +1,8 @@
 #pragma once
 
-#include "FileDialog.h"
 #include "Design.h"
-#include "MessageBox.h"
-#include "UrlOpener.h"
+#include "FileDialog.h"
+#include "SeamDoubles.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -29,8 +28,8 @@ inline void setUpWindowTests(const QString &testName)
 // Before each test: message boxes, web links and file dialogs answer without showing anything.
 inline void useTestSeams()
 {
-    MessageBox::setTestMode(true);
-    UrlOpener::setTestMode(true);
+    TestMessageBox::setTestMode(true);
+    TestUrlOpener::setTestMode(true);
     FileDialog::setTestMode(true);
 }
 

@@ -7,6 +7,7 @@
 #include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
+#include "SeamDoubles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <functional>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 // frmAbout as the user meets it: its parts and their look, its link, and how it closes.
 class TestAboutBox : public QObject
@@ -86,7 +88,7 @@ void TestAboutBox::initTestCase()
 
 void TestAboutBox::init()
 {
-    UrlOpener::setTestMode(true);
+    TestUrlOpener::setTestMode(true);
 }
 
 void TestAboutBox::layout_data()
@@ -204,7 +206,7 @@ void TestAboutBox::homePageLink_opensTheHomePageAndStaysOpen()
         [&](QDialog *box) {
             QTest::mouseClick(part(box, "lblHomePage"), Qt::LeftButton);
             openAfterClick = box->isVisible();
-            opened = UrlOpener::opened();
+            opened = TestUrlOpener::opened();
             QTest::keyClick(box, Qt::Key_Escape);
         },
         &seen);
@@ -253,7 +255,7 @@ void TestAboutBox::closes()
         &seen);
     QVERIFY(!leftOpen);
     QVERIFY(seen.isNull());
-    QVERIFY(UrlOpener::opened().isEmpty());
+    QVERIFY(TestUrlOpener::opened().isEmpty());
 }
 
 void TestAboutBox::windowBehind_ignoresInputWhileOpen()
@@ -290,7 +292,7 @@ void TestAboutBox::windowBehind_ignoresInputWhileOpen()
 void TestAboutBox::aboutItem_showsTheBoxOverItsWindow()
 {
     // The entry form runs the update reminder as it loads: keep it to a settings file of ours.
-    MessageBox::setTestMode(true);
+    TestMessageBox::setTestMode(true);
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir settings;
     QVERIFY(settings.isValid());

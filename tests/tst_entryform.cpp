@@ -43,7 +43,7 @@ namespace {
 QStringList messages()
 {
     QStringList texts;
-    for (const MessageBox::Record &r : MessageBox::shown())
+    for (const TestMessageBox::Record &r : TestMessageBox::shown())
         texts << r.text;
     return texts;
 }
@@ -137,8 +137,8 @@ void TestEntryForm::init()
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     // Whatever the update reminder did at load is not this test's business.
-    MessageBox::clearShown();
-    UrlOpener::clearOpened();
+    TestMessageBox::clearShown();
+    TestUrlOpener::clearOpened();
 }
 
 void TestEntryForm::cleanup()
@@ -388,9 +388,9 @@ void TestEntryForm::webLinks_bannerAndHelpMenu()
     QTest::mousePress(banner, Qt::LeftButton);
     QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(-5, -5));
 
-    QCOMPARE(UrlOpener::opened(),
+    QCOMPARE(TestUrlOpener::opened(),
              QList<QUrl>({HelpPageUrl(), HomePageUrl(), DownloadPageUrl(), HomePageUrl()}));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::aboutItem_showsTheAboutBoxModally()
@@ -416,7 +416,7 @@ void TestEntryForm::typing_lowerCaseBecomesCapitals()
     QCOMPARE(name()->text(), QStringLiteral("ANNA LEE"));
     QTest::keyClick(name(), Qt::Key_Backspace);
     QCOMPARE(name()->text(), QStringLiteral("ANNA LE"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::typing_refusedKeyShowsMessageAndChangesNothing()
@@ -426,22 +426,22 @@ void TestEntryForm::typing_refusedKeyShowsMessageAndChangesNothing()
     QTest::keyClick(name(), Qt::Key_7, Qt::NoModifier);
     QCOMPARE(name()->text(), QStringLiteral("AB"));
     QCOMPARE(name()->cursorPosition(), 1);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Record &r = MessageBox::shown().first();
+    QCOMPARE(TestMessageBox::shown().size(), 1);
+    const TestMessageBox::Record &r = TestMessageBox::shown().first();
     QCOMPARE(r.text, QStringLiteral("Please Enter only Letters"));
     QCOMPARE(r.icon, QMessageBox::Information);
     QCOMPARE(r.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(r.title, kAppTitle);
 
     // Punctuation, an accented letter, Escape: each refused with its own message.
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     QTest::keyClick(name(), Qt::Key_Period);
     QTest::keyClick(name(), Qt::Key_Minus);
     QKeyEvent accented(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
     QApplication::sendEvent(name(), &accented);
     QTest::keyClick(name(), Qt::Key_Escape);
     QCOMPARE(name()->text(), QStringLiteral("AB"));
-    QCOMPARE(MessageBox::shown().size(), 4);
+    QCOMPARE(TestMessageBox::shown().size(), 4);
 }
 
 void TestEntryForm::typing_editingKeysPassSilently()
@@ -455,7 +455,7 @@ void TestEntryForm::typing_editingKeysPassSilently()
     QTest::keyClick(name(), Qt::Key_Enter);
     QCOMPARE(name()->text(), QStringLiteral("BC"));
     QCOMPARE(name()->selectedText(), QStringLiteral("C"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::ctrlV_isRefusedAndPastesNothing()
@@ -478,31 +478,31 @@ void TestEntryForm::pastedText_isFilteredWithOneMessage()
     QCOMPARE(name()->text(), QStringLiteral("ANN"));
     QCOMPARE(messages(), QStringList(QStringLiteral("Please Enter only Letters")));
 
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     name()->clear();
     name()->paste();
     QCOMPARE(name()->text(), QStringLiteral("ANN"));
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
 
     // Clean text needs no message; lower case is still made capital.
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     name()->clear();
     QApplication::clipboard()->setText(QStringLiteral("Anna Lee"));
     name()->paste();
     QCOMPARE(name()->text(), QStringLiteral("ANNA LEE"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 
     // Nothing usable at all: the box is unchanged, the user is told.
     QApplication::clipboard()->setText(QStringLiteral("\t42\n"));
     name()->paste();
     QCOMPARE(name()->text(), QStringLiteral("ANNA LEE"));
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
 
     // Text the program sets is neither filtered nor reported.
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     name()->setText(QStringLiteral("ANNA"));
     QCOMPARE(name()->text(), QStringLiteral("ANNA"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::pastedText_keepsTheCursorAfterTheInsertedText()
@@ -527,23 +527,23 @@ void TestEntryForm::droppedAndInputMethodText_areFiltered()
     QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(name(), &drop);
     QCOMPARE(name()->text(), QStringLiteral("ANN"));
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
 
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     QInputMethodEvent composing(QStringLiteral("e"), {});
     QApplication::sendEvent(name(), &composing);
     QInputMethodEvent committed;
     committed.setCommitString(QStringLiteral("é"));
     QApplication::sendEvent(name(), &committed);
     QCOMPARE(name()->text(), QStringLiteral("ANN"));
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
 
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     QInputMethodEvent letter;
     letter.setCommitString(QStringLiteral("a"));
     QApplication::sendEvent(name(), &letter);
     QCOMPARE(name()->text(), QStringLiteral("ANNA"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::enter_triggersNoButton()
@@ -556,7 +556,7 @@ void TestEntryForm::enter_triggersNoButton()
     QTest::keyClick(proceed, Qt::Key_Enter);
     QVERIFY(!m_app->frame());
     QVERIFY(m_form->isVisible());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::validation_data()
@@ -593,11 +593,11 @@ void TestEntryForm::validation()
     child<QPushButton>("cmdProceed")->setFocus();
     QCOMPARE(m_form->ValidateBirthData(), message.isEmpty());
     if (message.isEmpty()) {
-        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(TestMessageBox::shown().isEmpty());
         return;
     }
     QCOMPARE(messages(), QStringList(message));
-    QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Information);
+    QCOMPARE(TestMessageBox::shown().first().icon, QMessageBox::Information);
     // Only the name message moves the focus.
     QCOMPARE(m_form->focusWidget() == name(), nameText.isEmpty());
 }
@@ -619,7 +619,7 @@ void TestEntryForm::proceed_storesBirthDataAndShowsTheFrame()
     setDate(14, 3, 1975);
     QTest::mouseClick(child("cmdProceed"), Qt::LeftButton);
 
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
     const BirthData &data = m_form->birthData();
     QCOMPARE(data.Name, QStringLiteral("ANNA"));
     QCOMPARE(data.Year, qint16(1975));
@@ -644,7 +644,7 @@ void TestEntryForm::proceed_blanksOnlyName_storesEmptyName()
 {
     name()->setText(QStringLiteral("   "));
     m_form->cmdProceed_Click();
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
     QVERIFY(m_app->frame());
     QCOMPARE(m_form->birthData().Name, QString());
 }
@@ -705,7 +705,7 @@ void TestEntryForm::open_putsTheFileIntoTheInputsAndProceeds()
 
     QTest::mouseClick(child("cmdOpen"), Qt::LeftButton);
 
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
     QCOMPARE(name()->text(), QStringLiteral("ANNA"));
     QCOMPARE(list("cboDate")->currentText(), QStringLiteral("14"));
     QCOMPARE(list("cboMonth")->currentText(), QStringLiteral("March"));
@@ -724,7 +724,7 @@ void TestEntryForm::open_putsTheFileIntoTheInputsAndProceeds()
     QCOMPARE(name()->text(), QStringLiteral("ben"));
     QCOMPARE(m_form->birthData().Name, QStringLiteral("ben"));
     QCOMPARE(m_form->birthData().Month, QStringLiteral("July"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::open_valueMatchingNoEntry_leavesThatList()
@@ -750,7 +750,7 @@ void TestEntryForm::open_cancelled_changesNothing()
     QCOMPARE(name()->text(), QStringLiteral("ANNA"));
     QVERIFY(!m_app->frame());
     QVERIFY(m_form->isVisible());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestEntryForm::closing_endsTheProgram_data()

@@ -143,8 +143,8 @@ void TestFrame::init()
     proceed(QStringLiteral("anna"), 14, 3, 1975);
     QVERIFY(m_frame);
     QVERIFY(QTest::qWaitForWindowExposed(m_frame));
-    MessageBox::clearShown();
-    UrlOpener::clearOpened();
+    TestMessageBox::clearShown();
+    TestUrlOpener::clearOpened();
 }
 
 void TestFrame::cleanup()
@@ -320,7 +320,7 @@ void TestFrame::webLinks_bannerAndHelpMenu()
     action("mnuUpdate")->trigger();
     QTest::mouseClick(child("lblQuillmereBanner"), Qt::LeftButton);
     QTest::mouseClick(child("lblSoftwareName"), Qt::LeftButton);
-    QCOMPARE(UrlOpener::opened(),
+    QCOMPARE(TestUrlOpener::opened(),
              QList<QUrl>({HelpPageUrl(), HomePageUrl(), DownloadPageUrl(), HomePageUrl()}));
 }
 

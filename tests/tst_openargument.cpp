@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 #include "ReadingFile.h"
 #include "UrlOpener.h"
+#include "SeamDoubles.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QTest>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 // A reading file handed to the program by the file manager opens exactly as one chosen in the
 // entry form's open dialog.
@@ -48,8 +50,8 @@ void TestOpenArgument::initTestCase()
 void TestOpenArgument::init()
 {
     FileDialog::setTestMode(true);
-    MessageBox::setTestMode(true);
-    UrlOpener::setTestMode(true);
+    TestMessageBox::setTestMode(true);
+    TestUrlOpener::setTestMode(true);
 }
 
 void TestOpenArgument::onlyASingleArgumentIsAFile_data()
@@ -87,7 +89,7 @@ void TestOpenArgument::file_showsItsReading()
     Navigator app;
 
     EntryForm &form = app.entryForm();
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     form.OpenReadingFile(path);
 
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), QStringLiteral("ANNA"));
@@ -98,7 +100,7 @@ void TestOpenArgument::file_showsItsReading()
     const auto *sign = app.frame()->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
     QVERIFY(sign);
     QCOMPARE(sign->text(), QStringLiteral("Pisces"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
     // No dialog was asked for.
     QVERIFY(FileDialog::lastRequest().title.isEmpty());
 }
@@ -111,12 +113,12 @@ void TestOpenArgument::notEndingInZvr_isRefusedWithTheMessage()
     Navigator app;
 
     EntryForm &form = app.entryForm();
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     form.OpenReadingFile(path);
 
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
-    QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(TestMessageBox::shown().constFirst().icon, QMessageBox::Critical);
     QVERIFY(!app.frame());
     QVERIFY(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text().isEmpty());
 }
@@ -127,12 +129,12 @@ void TestOpenArgument::missingFile_isReportedAndChangesNothing()
     EntryForm &form = app.entryForm();
     auto *name = form.findChild<QLineEdit *>(QStringLiteral("txtName"));
     name->setText(QStringLiteral("MARY"));
-    MessageBox::clearShown();
+    TestMessageBox::clearShown();
     form.OpenReadingFile(m_dir.filePath(QStringLiteral("gone.zvr")));
 
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
-    QVERIFY(MessageBox::shown().constFirst().text.contains(QStringLiteral("gone.zvr")));
+    QCOMPARE(TestMessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().constFirst().icon, QMessageBox::Critical);
+    QVERIFY(TestMessageBox::shown().constFirst().text.contains(QStringLiteral("gone.zvr")));
     QCOMPARE(name->text(), QStringLiteral("MARY"));
     QVERIFY(!app.frame());
 }

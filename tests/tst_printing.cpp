@@ -5,6 +5,7 @@
 #include "PrintDialog.h"
 #include "ReadingTexts.h"
 #include "ReportWindow.h"
+#include "SeamDoubles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <memory>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 // Printing the report through the print seam to real PDF files, read back with poppler's tools.
 class TestPrinting : public QObject
@@ -62,7 +64,7 @@ void TestPrinting::initTestCase()
 
 void TestPrinting::init()
 {
-    PrintDialog::setTestMode(true);
+    TestPrintDialog::setTestMode(true);
 }
 
 std::unique_ptr<ReportWindow> TestPrinting::newReport() const
@@ -125,11 +127,11 @@ void TestPrinting::noSelection_printsTheWholeReportInItsColours()
     QTextEdit *rtb = report->findChild<QTextEdit *>(QStringLiteral("RTB"));
     QVERIFY(!rtb->textCursor().hasSelection());
     const QString pdf = m_dir.filePath(QStringLiteral("whole.pdf"));
-    PrintDialog::setNextOutcome(PrintDialog::Outcome::printToPdf(pdf));
+    TestPrintDialog::setNextOutcome(TestPrintDialog::Outcome::printToPdf(pdf));
     clickPrint(*report);
 
-    QCOMPARE(PrintDialog::requests().size(), 1);
-    const PrintDialog::Request asked = PrintDialog::requests().constFirst();
+    QCOMPARE(TestPrintDialog::requests().size(), 1);
+    const TestPrintDialog::Request asked = TestPrintDialog::requests().constFirst();
     QVERIFY(!asked.pageRangeOffered);
     QVERIFY(!asked.selectionOffered);
     QVERIFY(!asked.selectionPreset);
@@ -173,10 +175,10 @@ void TestPrinting::selection_printsOnlyIt_whateverRangeWasPicked()
              QStringLiteral("Name :- ANNA\u2029\u2029Date Of Birth :- January/7/1975"));
 
     const QString pdf = m_dir.filePath(QStringLiteral("selection.pdf"));
-    PrintDialog::setNextOutcome(PrintDialog::Outcome::printToPdf(pdf, QPrinter::AllPages));
+    TestPrintDialog::setNextOutcome(TestPrintDialog::Outcome::printToPdf(pdf, QPrinter::AllPages));
     clickPrint(*report);
 
-    const PrintDialog::Request asked = PrintDialog::requests().constFirst();
+    const TestPrintDialog::Request asked = TestPrintDialog::requests().constFirst();
     QVERIFY(!asked.pageRangeOffered);
     QVERIFY(asked.selectionOffered);
     QVERIFY(asked.selectionPreset);
@@ -197,13 +199,13 @@ void TestPrinting::cancel_printsNothing_andLeavesTheReportAsItWas()
     for (const bool withSelection : {true, false}) {
         if (!withSelection)
             rtb->moveCursor(QTextCursor::End);
-        PrintDialog::setNextOutcome(PrintDialog::Outcome::cancel(pdf));
+        TestPrintDialog::setNextOutcome(TestPrintDialog::Outcome::cancel(pdf));
         clickPrint(*report);
         QVERIFY(report->isVisible());
         QCOMPARE(rtb->toHtml(), before);
         QCOMPARE(rtb->textCursor().hasSelection(), withSelection);
     }
-    QCOMPARE(PrintDialog::requests().size(), 2);
+    QCOMPARE(TestPrintDialog::requests().size(), 2);
     QVERIFY(!QFile::exists(pdf));
 }
 

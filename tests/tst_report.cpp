@@ -9,6 +9,7 @@
 #include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
+#include "SeamDoubles.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QTimer>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 class TestReport : public QObject
 {
@@ -113,7 +115,7 @@ void TestReport::initTestCase()
 
 void TestReport::init()
 {
-    UrlOpener::setTestMode(true);
+    TestUrlOpener::setTestMode(true);
 }
 
 const char *TestReport::kindName(Kind k)
@@ -303,10 +305,10 @@ void TestReport::linkLabels_openTheHomePage()
     report.show();
     QVERIFY(QTest::qWaitForWindowExposed(&report));
     for (const char *name : {"Label1", "Label14"}) {
-        UrlOpener::clearOpened();
+        TestUrlOpener::clearOpened();
         auto *label = report.findChild<QLabel *>(QLatin1StringView(name));
         QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(UrlOpener::opened(), QList<QUrl>{HomePageUrl()});
+        QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{HomePageUrl()});
     }
 }
 
@@ -508,21 +510,21 @@ void TestReport::leftPressOnLink_opensOnce_andStillReachesTheBox()
     const int linkStart = rtb->document()->find(kSiteAddress).selectionStart();
 
     QTest::mousePress(rtb->viewport(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(UrlOpener::opened(), QList<QUrl>{QUrl(kSiteAddress)});
+    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{QUrl(kSiteAddress)});
     // The box placed its cursor where the press was, as for any press.
     QVERIFY(rtb->textCursor().position() > linkStart);
     QVERIFY(rtb->textCursor().position() < linkStart + kSiteAddress.size());
     QTest::mouseRelease(rtb->viewport(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(UrlOpener::opened().size(), 1);
+    QCOMPARE(TestUrlOpener::opened().size(), 1);
 
     // A drag that starts on a link still selects.
     const QPoint further = pointInside(rtb, QStringLiteral("Name :- "));
-    UrlOpener::clearOpened();
+    TestUrlOpener::clearOpened();
     QTest::mousePress(rtb->viewport(), Qt::LeftButton, {}, onLink);
     QTest::mouseMove(rtb->viewport(), further);
     QTest::mouseRelease(rtb->viewport(), Qt::LeftButton, {}, further);
     QVERIFY(rtb->textCursor().hasSelection());
-    QCOMPARE(UrlOpener::opened().size(), 1);
+    QCOMPARE(TestUrlOpener::opened().size(), 1);
 }
 
 void TestReport::otherPresses_openNothing()
@@ -542,7 +544,7 @@ void TestReport::otherPresses_openNothing()
     QTest::mousePress(rtb->viewport(), Qt::RightButton, {}, onLink);
     QTest::mouseRelease(rtb->viewport(), Qt::RightButton, {}, onLink);
     QTest::mouseMove(rtb->viewport(), onLink);
-    QCOMPARE(UrlOpener::opened(), QList<QUrl>());
+    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>());
 }
 
 void TestReport::detached_opensNothing_andDetachingTwiceIsHarmless()
@@ -559,17 +561,17 @@ void TestReport::detached_opensNothing_andDetachingTwiceIsHarmless()
     const QPoint onLink = pointInside(&edit, QStringLiteral("https://example.org"));
 
     QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(UrlOpener::opened(), QList<QUrl>{QUrl(QStringLiteral("https://example.org"))});
+    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{QUrl(QStringLiteral("https://example.org"))});
 
     links.detach();
     links.detach();
     QVERIFY(!links.isAttached());
     QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(UrlOpener::opened().size(), 1);
+    QCOMPARE(TestUrlOpener::opened().size(), 1);
 
     links.attach(&edit);
     QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, onLink);
-    QCOMPARE(UrlOpener::opened().size(), 2);
+    QCOMPARE(TestUrlOpener::opened().size(), 2);
 }
 
 void TestReport::closingAndReopening_keepsLinksWorking()
@@ -598,7 +600,7 @@ void TestReport::closingAndReopening_keepsLinksWorking()
         QTRY_VERIFY(!frame.findChild<QDialog *>(QStringLiteral("frmSave")));
     }
     QCOMPARE(openings, 2);
-    QCOMPARE(UrlOpener::opened(), (QList<QUrl>{QUrl(kSiteAddress), QUrl(kSiteAddress)}));
+    QCOMPARE(TestUrlOpener::opened(), (QList<QUrl>{QUrl(kSiteAddress), QUrl(kSiteAddress)}));
 }
 
 QTEST_MAIN(TestReport)

@@ -8,6 +8,7 @@
 #include "OpenReading.h"
 #include "ReportWindow.h"
 #include "UrlOpener.h"
+#include "SeamDoubles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QTimer>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 class TestSavedFiles : public QObject
 {
@@ -130,8 +132,8 @@ void TestSavedFiles::initTestCase()
 void TestSavedFiles::init()
 {
     FileDialog::setTestMode(true);
-    MessageBox::setTestMode(true);
-    UrlOpener::setTestMode(true);
+    TestMessageBox::setTestMode(true);
+    TestUrlOpener::setTestMode(true);
 }
 
 void TestSavedFiles::save_anna_writesTheExampleBytes()
@@ -140,7 +142,7 @@ void TestSavedFiles::save_anna_writesTheExampleBytes()
     saveThroughReport(anna(), path);
 
     QCOMPARE(contents(path), annaBytes());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
     const FileDialog::Request &asked = FileDialog::lastRequest();
     QVERIFY(asked.save);
     QCOMPARE(asked.title, QStringLiteral("Zorvane"));
@@ -154,7 +156,7 @@ void TestSavedFiles::save_cancel_writesNothing()
     saveThroughReport(anna(), QString());
     QVERIFY(FileDialog::lastRequest().save);
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestSavedFiles::save_overALongerFile_leavesNoTail()
@@ -194,8 +196,8 @@ void TestSavedFiles::save_thatFails_keepsWhatStoodAndSaysWhy()
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.zvr"))).isDir());
     QCOMPARE(contents(dir.filePath(QStringLiteral("old.zvr"))), annaBytes());
 
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Record &box = MessageBox::shown().constFirst();
+    QCOMPARE(TestMessageBox::shown().size(), 1);
+    const TestMessageBox::Record &box = TestMessageBox::shown().constFirst();
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.title, QStringLiteral("Zorvane"));
     QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
@@ -212,7 +214,7 @@ void TestSavedFiles::open_cancel_isSilent()
     QCOMPARE(asked.title, QStringLiteral("Select the source file"));
     QCOMPARE(asked.filter, QStringLiteral("Zorvane (*.zvr)"));
     QCOMPARE(asked.defaultSuffix, QStringLiteral("zvr"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestSavedFiles::open_readsBackWhatWasSaved()
@@ -233,7 +235,7 @@ void TestSavedFiles::open_readsBackWhatWasSaved()
                          QStringLiteral("MARY ANN SMITH"), QStringLiteral("31"),
                          QStringLiteral("December"), QStringLiteral("2024")}));
     QCOMPARE(contents(path), saved); // opening never changes the file
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestSavedFiles::open_nameMustEndInLowerCaseZvr_data()
@@ -261,13 +263,13 @@ void TestSavedFiles::open_nameMustEndInLowerCaseZvr()
     if (accepted) {
         QVERIFY(lines);
         QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
-        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(TestMessageBox::shown().isEmpty());
     } else {
         QCOMPARE(lines, std::nullopt);
-        QCOMPARE(MessageBox::shown().size(), 1);
-        QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
-        QCOMPARE(MessageBox::shown().constFirst().title, QStringLiteral("Zorvane"));
-        QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+        QCOMPARE(TestMessageBox::shown().size(), 1);
+        QCOMPARE(TestMessageBox::shown().constFirst().icon, QMessageBox::Critical);
+        QCOMPARE(TestMessageBox::shown().constFirst().title, QStringLiteral("Zorvane"));
+        QCOMPARE(TestMessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
     }
 }
 
@@ -293,7 +295,7 @@ void TestSavedFiles::open_shortAndLongFiles()
     QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
                          QStringLiteral("ANNA"), QStringLiteral("7"), QStringLiteral("March"),
                          QStringLiteral("1975")}));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestSavedFiles::open_whatCannotBeRead_isReportedNotEmptied()
@@ -303,11 +305,11 @@ void TestSavedFiles::open_whatCannotBeRead_isReportedNotEmptied()
     const QStringList paths = {dir.filePath(QStringLiteral("folder.zvr")),
                                dir.filePath(QStringLiteral("gone.zvr"))};
     for (const QString &path : paths) {
-        MessageBox::clearShown();
+        TestMessageBox::clearShown();
         FileDialog::setNextFileName(path);
         QCOMPARE(ChooseAndReadReadingFile(nullptr), std::nullopt);
-        QCOMPARE(MessageBox::shown().size(), 1);
-        const MessageBox::Record &box = MessageBox::shown().constFirst();
+        QCOMPARE(TestMessageBox::shown().size(), 1);
+        const TestMessageBox::Record &box = TestMessageBox::shown().constFirst();
         QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
     }
@@ -320,7 +322,7 @@ void TestSavedFiles::entryForm_openPutsTheValuesBackAndAsksForTheReading()
 
     Form f;
     QVERIFY(f.name && f.day && f.month && f.year && f.open);
-    MessageBox::clearShown(); // whatever the update reminder had to say
+    TestMessageBox::clearShown(); // whatever the update reminder had to say
     FileDialog::setNextFileName(path);
     QTest::mouseClick(f.open, Qt::LeftButton);
 
@@ -335,7 +337,7 @@ void TestSavedFiles::entryForm_openPutsTheValuesBackAndAsksForTheReading()
     QCOMPARE(stored.Month, QStringLiteral("March"));
     QCOMPARE(stored.Year, qint16(1975));
     QVERIFY(f.app.frame());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestSavedFiles::entryForm_savedReadingIsMadeAndReportedAgain()
@@ -406,7 +408,7 @@ void TestSavedFiles::entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas()
         Form f;
         f.name->setText(QStringLiteral("MARY"));
         f.day->setCurrentText(QStringLiteral("12"));
-        MessageBox::clearShown();
+        TestMessageBox::clearShown();
         FileDialog::setNextFileName(path);
         QTest::mouseClick(f.open, Qt::LeftButton);
 
@@ -415,8 +417,8 @@ void TestSavedFiles::entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas()
         QCOMPARE(f.month->currentText(), QStringLiteral("January"));
         QCOMPARE(f.year->currentText(), QStringLiteral("1900"));
         QVERIFY(!f.app.frame());
-        QCOMPARE(MessageBox::shown().size(), 1);
-        QCOMPARE(MessageBox::shown().constFirst().icon, QMessageBox::Critical);
+        QCOMPARE(TestMessageBox::shown().size(), 1);
+        QCOMPARE(TestMessageBox::shown().constFirst().icon, QMessageBox::Critical);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 #include "SingleInstance.h"
+#include "SeamDoubles.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 // Two holders of the lock at once, and holders that die without letting go of it.
 class TestSingleInstance : public QObject
@@ -80,7 +82,7 @@ void TestSingleInstance::init()
 {
     m_dir.emplace();
     QVERIFY(m_dir->isValid());
-    MessageBox::setTestMode(true);
+    TestMessageBox::setTestMode(true);
 }
 
 void TestSingleInstance::secondHolder_isRefusedWhileTheFirstLives()
@@ -104,12 +106,12 @@ void TestSingleInstance::refusal_tellsTheUserOnce()
 {
     const SingleInstance first(m_dir->path());
     QVERIFY(ProceedAsOnlyInstance(first));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 
     const SingleInstance second(m_dir->path());
     QVERIFY(!ProceedAsOnlyInstance(second));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Record &box = MessageBox::shown().constFirst();
+    QCOMPARE(TestMessageBox::shown().size(), 1);
+    const TestMessageBox::Record &box = TestMessageBox::shown().constFirst();
     QCOMPARE(box.text, QStringLiteral("Application is already running"));
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -190,7 +192,7 @@ void TestSingleInstance::unusableFolder_doesNotKeepTheUserOut()
     const SingleInstance instance(notADir);
     QVERIFY(instance.isFirst());
     QVERIFY(ProceedAsOnlyInstance(instance));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -5,6 +5,7 @@
 #include "UpdateReminder.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
+#include "SeamDoubles.h"
 
 #include <QFile>
 #include <QSettings>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 // The reminder against a real settings file: when it is due, what it asks, what it stores.
 class TestUpdateReminder : public QObject
@@ -67,9 +69,9 @@ void TestUpdateReminder::initTestCase()
 
 void TestUpdateReminder::init()
 {
-    MessageBox::setTestMode(true);
-    UrlOpener::setTestMode(true);
-    Clock::setToday(kToday);
+    TestMessageBox::setTestMode(true);
+    TestUrlOpener::setTestMode(true);
+    TestClock::setToday(kToday);
     // Each case gets a settings folder of its own, so that no other test run shares the file.
     m_dir.emplace();
     QVERIFY(m_dir->isValid());
@@ -78,7 +80,7 @@ void TestUpdateReminder::init()
 
 void TestUpdateReminder::cleanup()
 {
-    Clock::setToday(QDate());
+    TestClock::setToday(QDate());
 }
 
 void TestUpdateReminder::settings_landInTheUsersConfigFolder()
@@ -99,14 +101,14 @@ void TestUpdateReminder::firstStart_storesTodayQuietly()
 {
     QVERIFY(storedText().isEmpty());
     UpdateReminder(nullptr);
-    QVERIFY(MessageBox::shown().isEmpty());
-    QVERIFY(UrlOpener::opened().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
+    QVERIFY(TestUrlOpener::opened().isEmpty());
     QCOMPARE(storedText(), QStringLiteral("2024-03-10"));
     QVERIFY(QFile::exists(SettingsStore::fileName()));
 
     // The same day again: still nothing.
     UpdateReminder(nullptr);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestUpdateReminder::threshold_data()
@@ -127,17 +129,17 @@ void TestUpdateReminder::threshold()
     QFETCH(bool, due);
     const QString stored = kToday.addDays(storedOffset).toString(Qt::ISODate);
     storeText(stored);
-    MessageBox::setNextAnswer(QMessageBox::No);
+    TestMessageBox::setNextAnswer(QMessageBox::No);
 
     UpdateReminder(nullptr);
 
     if (!due) {
-        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(TestMessageBox::shown().isEmpty());
         QCOMPARE(storedText(), stored);
         return;
     }
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Record &box = MessageBox::shown().constFirst();
+    QCOMPARE(TestMessageBox::shown().size(), 1);
+    const TestMessageBox::Record &box = TestMessageBox::shown().constFirst();
     QCOMPARE(box.text, kText);
     QVERIFY(!box.text.contains(u'\n'));
     QCOMPARE(box.icon, QMessageBox::Information);
@@ -159,23 +161,23 @@ void TestUpdateReminder::answer()
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(QList<QUrl>, opened);
     storeText(QStringLiteral("2024-01-01"));
-    MessageBox::setNextAnswer(answer);
+    TestMessageBox::setNextAnswer(answer);
 
     UpdateReminder(nullptr);
 
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(UrlOpener::opened(), opened);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
+    QCOMPARE(TestUrlOpener::opened(), opened);
     QCOMPARE(storedText(), QStringLiteral("2024-03-10"));
 
     // Whatever the answer, the next reminder is due 15 days on, not before.
-    MessageBox::clearShown();
-    UrlOpener::clearOpened();
-    Clock::setToday(kToday.addDays(14));
+    TestMessageBox::clearShown();
+    TestUrlOpener::clearOpened();
+    TestClock::setToday(kToday.addDays(14));
     UpdateReminder(nullptr);
-    QVERIFY(MessageBox::shown().isEmpty());
-    Clock::setToday(kToday.addDays(15));
+    QVERIFY(TestMessageBox::shown().isEmpty());
+    TestClock::setToday(kToday.addDays(15));
     UpdateReminder(nullptr);
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
 }
 
 void TestUpdateReminder::unreadableValue_startsCountingAfresh_data()
@@ -193,13 +195,13 @@ void TestUpdateReminder::unreadableValue_startsCountingAfresh()
     storeText(stored);
 
     UpdateReminder(nullptr);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
     QCOMPARE(storedText(), QStringLiteral("2024-03-10"));
 
     // Healed: from now on the reminder counts from today as usual.
-    Clock::setToday(kToday.addDays(15));
+    TestClock::setToday(kToday.addDays(15));
     UpdateReminder(nullptr);
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(TestMessageBox::shown().size(), 1);
 }
 
 void TestUpdateReminder::store_hidesKeyAndDate()

@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
+#include "SeamDoubles.h"
 
 #include <QAction>
 #include <QSettings>
@@ -16,6 +17,7 @@
 #include <memory>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 // The maker's three pages, and every place of the program that opens them.
 class TestWebLinks : public QObject
@@ -66,9 +68,9 @@ QString expectedAddress(const char *key)
 void TestWebLinks::initTestCase()
 {
     installFontSubstitutes();
-    UrlOpener::setTestMode(true);
+    TestUrlOpener::setTestMode(true);
     // The entry form runs the update reminder as it loads: keep it to a settings file of ours.
-    MessageBox::setTestMode(true);
+    TestMessageBox::setTestMode(true);
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_settings.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
@@ -95,7 +97,7 @@ QWidget *TestWebLinks::window(const QString &name) const
 
 void TestWebLinks::init()
 {
-    UrlOpener::clearOpened();
+    TestUrlOpener::clearOpened();
 }
 
 void TestWebLinks::link_data()
@@ -117,7 +119,7 @@ void TestWebLinks::link()
     // Each run asks for the page again, exactly once.
     link.open();
     link.open();
-    QCOMPARE(UrlOpener::opened(), (QList<QUrl>{QUrl(expected), QUrl(expected)}));
+    QCOMPARE(TestUrlOpener::opened(), (QList<QUrl>{QUrl(expected), QUrl(expected)}));
 }
 
 void TestWebLinks::helpMenu_data()
@@ -148,7 +150,7 @@ void TestWebLinks::helpMenu()
     QCOMPARE(actions.constFirst()->text(), caption);
 
     actions.constFirst()->trigger();
-    QCOMPARE(UrlOpener::opened(), QList<QUrl>{expected});
+    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{expected});
 }
 
 void TestWebLinks::banner_data()
@@ -169,12 +171,12 @@ void TestWebLinks::banner()
     QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
 
     QTest::mouseClick(banner, Qt::LeftButton);
-    QCOMPARE(UrlOpener::opened(), QList<QUrl>{HomePageUrl()});
+    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{HomePageUrl()});
 
     // Only the left button follows the link.
-    UrlOpener::clearOpened();
+    TestUrlOpener::clearOpened();
     QTest::mouseClick(banner, Qt::RightButton);
-    QVERIFY(UrlOpener::opened().isEmpty());
+    QVERIFY(TestUrlOpener::opened().isEmpty());
 }
 
 QTEST_MAIN(TestWebLinks)

@@ -4,22 +4,18 @@ namespace Zorvane {
 
 namespace {
 
-QDate &fixedToday()
+class SystemClock : public Clock
 {
-    static QDate d;
-    return d;
-}
+public:
+    QDate currentDate() const override { return QDate::currentDate(); }
+};
 
 } // namespace
 
-QDate Clock::today()
+template <> Clock &Seam<Clock>::production()
 {
-    return fixedToday().isValid() ? fixedToday() : QDate::currentDate();
-}
-
-void Clock::setToday(const QDate &date)
-{
-    fixedToday() = date;
+    static SystemClock clock;
+    return clock;
 }
 
 } // namespace Zorvane

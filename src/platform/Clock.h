@@ -1,15 +1,20 @@
 #pragma once
 
+#include "Seam.h"
+
 #include <QDate>
 
 namespace Zorvane {
 
-// Today's date, which tests can move.
+// Today's date.
 class Clock
 {
 public:
-    static QDate today();
-    static void setToday(const QDate &date); // an invalid date returns to the system clock
+    virtual ~Clock() = default;
+    virtual QDate currentDate() const = 0;
+
+    static QDate today() { return Seam<Clock>::get().currentDate(); }
 };
+template <> Clock &Seam<Clock>::production();
 
 } // namespace Zorvane

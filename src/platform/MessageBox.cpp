@@ -3,41 +3,38 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 
-#include <QQueue>
-
 namespace Zorvane {
 
 namespace {
 
-struct TestState
+class QtMessageBoxShower : public MessageBoxShower
 {
-    bool on = false;
-    QQueue<QMessageBox::StandardButton> answers;
-    QList<MessageBox::Record> shown;
+public:
+    QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                     const QString &text, QMessageBox::StandardButtons buttons,
+                                     QMessageBox::StandardButton defaultButton) override
+    {
+        QMessageBox box(icon, title, text, buttons, parent);
+        box.setDefaultButton(defaultButton);
+        box.setWindowIcon(AppIcon());
+        return QMessageBox::StandardButton(box.exec());
+    }
 };
 
-TestState &testState()
+QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                 QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton)
 {
-    static TestState s;
-    return s;
+    return Seam<MessageBoxShower>::get().show(parent, icon, kAppTitle, text, buttons,
+                                              defaultButton);
 }
 
 } // namespace
 
-QMessageBox::StandardButton MessageBox::show(QWidget *parent, QMessageBox::Icon icon,
-                                             const QString &text,
-                                             QMessageBox::StandardButtons buttons,
-                                             QMessageBox::StandardButton defaultButton)
+template <> MessageBoxShower &Seam<MessageBoxShower>::production()
 {
-    TestState &t = testState();
-    if (t.on) {
-        t.shown.append({icon, kAppTitle, text, buttons});
-        return t.answers.isEmpty() ? defaultButton : t.answers.dequeue();
-    }
-    QMessageBox box(icon, kAppTitle, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    box.setWindowIcon(AppIcon());
-    return QMessageBox::StandardButton(box.exec());
+    static QtMessageBoxShower shower;
+    return shower;
 }
 
 QMessageBox::StandardButton MessageBox::information(QWidget *parent, const QString &text)
@@ -54,27 +51,6 @@ QMessageBox::StandardButton MessageBox::askYesNo(QWidget *parent, const QString 
 {
     return show(parent, QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No,
                 QMessageBox::Yes);
-}
-
-void MessageBox::setTestMode(bool on)
-{
-    testState() = TestState{};
-    testState().on = on;
-}
-
-void MessageBox::setNextAnswer(QMessageBox::StandardButton answer)
-{
-    testState().answers.enqueue(answer);
-}
-
-const QList<MessageBox::Record> &MessageBox::shown()
-{
-    return testState().shown;
-}
-
-void MessageBox::clearShown()
-{
-    testState().shown.clear();
 }
 
 } // namespace Zorvane

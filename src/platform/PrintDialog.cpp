@@ -1,24 +1,10 @@
 #include "PrintDialog.h"
 
 #include <QPrintDialog>
-#include <QQueue>
 
 namespace Zorvane {
 
 namespace {
-
-struct TestState
-{
-    bool on = false;
-    QQueue<PrintDialog::Outcome> outcomes;
-    QList<PrintDialog::Request> requests;
-};
-
-TestState &testState()
-{
-    static TestState s;
-    return s;
-}
 
 // Qt's dialog keeps offering "Pages from" even with page ranges switched off. The controls are
 // found by the names Qt's own form gives them; should a Qt version rename them, nothing is hidden.
@@ -34,44 +20,27 @@ void hidePageRangeChoice(QPrintDialog &dialog)
     }
 }
 
+class QtPrintDialog : public PrintDialog
+{
+public:
+    bool choosePrinter(QPrinter &printer, QWidget *parent, bool hasSelection) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
+        dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection
+                                          : QAbstractPrintDialog::AllPages);
+        hidePageRangeChoice(dialog);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
 } // namespace
 
-bool PrintDialog::exec(QPrinter &printer, QWidget *parent, bool hasSelection)
+template <> PrintDialog &Seam<PrintDialog>::production()
 {
-    TestState &t = testState();
-    if (t.on) {
-        t.requests.append({false, hasSelection, hasSelection});
-        const Outcome outcome = t.outcomes.isEmpty() ? Outcome::cancel() : t.outcomes.dequeue();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(outcome.pdfPath);
-        if (outcome.accepted)
-            printer.setPrintRange(outcome.chosenRange);
-        return outcome.accepted;
-    }
-
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
-    dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection
-                                      : QAbstractPrintDialog::AllPages);
-    hidePageRangeChoice(dialog);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void PrintDialog::setTestMode(bool on)
-{
-    testState() = TestState{};
-    testState().on = on;
-}
-
-void PrintDialog::setNextOutcome(const Outcome &outcome)
-{
-    testState().outcomes.enqueue(outcome);
-}
-
-const QList<PrintDialog::Request> &PrintDialog::requests()
-{
-    return testState().requests;
+    static QtPrintDialog dialog;
+    return dialog;
 }
 
 } // namespace Zorvane

@@ -6,44 +6,18 @@ namespace Zorvane {
 
 namespace {
 
-struct TestState
+class DesktopUrlOpener : public UrlOpener
 {
-    bool on = false;
-    QList<QUrl> opened;
+public:
+    void openUrl(const QUrl &url) override { QDesktopServices::openUrl(url); }
 };
-
-TestState &testState()
-{
-    static TestState s;
-    return s;
-}
 
 } // namespace
 
-void UrlOpener::open(const QUrl &url)
+template <> UrlOpener &Seam<UrlOpener>::production()
 {
-    TestState &t = testState();
-    if (t.on) {
-        t.opened.append(url);
-        return;
-    }
-    QDesktopServices::openUrl(url);
-}
-
-void UrlOpener::setTestMode(bool on)
-{
-    testState() = TestState{};
-    testState().on = on;
-}
-
-const QList<QUrl> &UrlOpener::opened()
-{
-    return testState().opened;
-}
-
-void UrlOpener::clearOpened()
-{
-    testState().opened.clear();
+    static DesktopUrlOpener opener;
+    return opener;
 }
 
 } // namespace Zorvane

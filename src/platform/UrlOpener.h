@@ -1,20 +1,21 @@
 #pragma once
 
-#include <QList>
+#include "Seam.h"
+
 #include <QUrl>
 
 namespace Zorvane {
 
 // Hands a web address to the desktop's default handler. The result is not examined: a page that
-// cannot be opened is not reported. Tests record the addresses instead.
+// cannot be opened is not reported.
 class UrlOpener
 {
 public:
-    static void open(const QUrl &url);
+    virtual ~UrlOpener() = default;
+    virtual void openUrl(const QUrl &url) = 0;
 
-    static void setTestMode(bool on);
-    static const QList<QUrl> &opened();
-    static void clearOpened();
+    static void open(const QUrl &url) { Seam<UrlOpener>::get().openUrl(url); }
 };
+template <> UrlOpener &Seam<UrlOpener>::production();
 
 } // namespace Zorvane

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "Clock.h"
+#include "MessageBox.h"
+#include "PrintDialog.h"
+#include "UrlOpener.h"
+
+#include <QList>
+#include <QPrinter>
+#include <QQueue>
+#include <QUrl>
+
+namespace Zorvane::Testing {
+
+// Each double takes its seam's place while its test mode is on, and gives production's back when
+// it is switched off. Switching on starts afresh.
+
+// Message boxes are recorded instead of shown and answer at once, with the next queued answer or
+// their default button.
+class TestMessageBox : public MessageBoxShower
+{
+public:
+    struct Record
+    {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    static void setTestMode(bool on)
+    {
+        instance().m_answers.clear();
+        instance().m_shown.clear();
+        Seam<MessageBoxShower>::install(on ? &instance() : nullptr);
+    }
+    static void setNextAnswer(QMessageBox::StandardButton answer)
+    {
+        instance().m_answers.enqueue(answer);
+    }
+    static const QList<Record> &shown() { return instance().m_shown; }
+    static void clearShown() { instance().m_shown.clear(); }
+
+    QMessageBox::StandardButton show(QWidget *, QMessageBox::Icon icon, const QString &title,
+                                     const QString &text, QMessageBox::StandardButtons buttons,
+                                     QMessageBox::StandardButton defaultButton) override
+    {
+        m_shown.append({icon, title, text, buttons});
+        return m_answers.isEmpty() ? defaultButton : m_answers.dequeue();
+    }
+
+private:
+    static TestMessageBox &instance()
+    {
+        static TestMessageBox box;
+        return box;
+    }
+
+    QQueue<QMessageBox::StandardButton> m_answers;
+    QList<Record> m_shown;
+};
+
+// Addresses are recorded instead of opened.
+class TestUrlOpener : public UrlOpener
+{
+public:
+    static void setTestMode(bool on)
+    {
+        instance().m_opened.clear();
+        Seam<UrlOpener>::install(on ? &instance() : nullptr);
+    }
+    static const QList<QUrl> &opened() { return instance().m_opened; }
+    static void clearOpened() { instance().m_opened.clear(); }
+
+    void openUrl(const QUrl &url) override { m_opened.append(url); }
+
+private:
+    static TestUrlOpener &instance()
+    {
+        static TestUrlOpener opener;
+        return opener;
+    }
+
+    QList<QUrl> m_opened;
+};
+
+// A date of the test's choosing; an invalid one gives the system clock back.
+class TestClock : public Clock
+{
+public:
+    static void setToday(const QDate &date)
+    {
+        instance().m_today = date;
+        Seam<Clock>::install(date.isValid() ? &instance() : nullptr);
+    }
+
+    QDate currentDate() const override { return m_today; }
+
+private:
+    static TestClock &instance()
+    {
+        static TestClock clock;
+        return clock;
+    }
+
+    QDate m_today;
+};
+
+// The print dialog answers with queued outcomes: Cancel, or printing to a PDF file with the range
+// the user would have picked. Either way the printer is pointed at the outcome's PDF file, so that
+// whatever is printed after a Cancel shows. With nothing queued it answers as Cancel.
+class TestPrintDialog : public PrintDialog
+{
+public:
+    struct Request
+    {
+        bool pageRangeOffered = false;
+        bool selectionOffered = false;
+        bool selectionPreset = false;
+    };
+
+    struct Outcome
+    {
+        bool accepted = false;
+        QString pdfPath;
+        QPrinter::PrintRange chosenRange = QPrinter::AllPages;
+
+        static Outcome cancel(const QString &path = {}) { return {false, path}; }
+        static Outcome printToPdf(const QString &path,
+                                  QPrinter::PrintRange range = QPrinter::AllPages)
+        {
+            return {true, path, range};
+        }
+    };
+
+    static void setTestMode(bool on)
+    {
+        instance().m_outcomes.clear();
+        instance().m_requests.clear();
+        Seam<PrintDialog>::install(on ? &instance() : nullptr);
+    }
+    static void setNextOutcome(const Outcome &outcome) { instance().m_outcomes.enqueue(outcome); }
+    static const QList<Request> &requests() { return instance().m_requests; }
+
+    bool choosePrinter(QPrinter &printer, QWidget *, bool hasSelection) override
+    {
+        m_requests.append({false, hasSelection, hasSelection});
+        const Outcome outcome = m_outcomes.isEmpty() ? Outcome::cancel() : m_outcomes.dequeue();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(outcome.pdfPath);
+        if (outcome.accepted)
+            printer.setPrintRange(outcome.chosenRange);
+        return outcome.accepted;
+    }
+
+private:
+    static TestPrintDialog &instance()
+    {
+        static TestPrintDialog dialog;
+        return dialog;
+    }
+
+    QQueue<Outcome> m_outcomes;
+    QList<Request> m_requests;
+};
+
+} // namespace Zorvane::Testing
