@@ -211,7 +211,7 @@ const QStringList kPlanets = {"Sun",     "Moon",   "Mercury", "Venus",   "Earth"
 const QList<QStringList> kLetterSpellings = {
     {"He", "Heh", "Hei", "Hey"},
     {"Vau", "Vav", "Waw"},
-    {"Zain", "Zaini", "Zayin"},
+    {"Zain", "Zayin"},
     {"Cheth", "Chet", "Het", "Heth", "Kheth"},
     {"Teth", "Tet"},
     {"Yod", "Yud", "Jod"},
@@ -327,7 +327,10 @@ void TestTexts::paragraph_agreesWithTheValuesBesideIt()
     const auto group = std::find_if(kLetterSpellings.begin(), kLetterSpellings.end(),
                                     [&](const QStringList &g) { return g.contains(letter); });
     QVERIFY2(group != kLetterSpellings.end(), qPrintable(letter));
-    const QStringList used = wordsIn(text, *group, Qt::CaseSensitive);
+    QStringList spellings = *group;
+    if (!spellings.contains(heading))
+        spellings << heading;
+    const QStringList used = wordsIn(text, spellings, Qt::CaseSensitive);
     for (const QString &w : used)
         QVERIFY2(w == letter || w == heading,
                  qPrintable(QStringLiteral("spells the letter %1, shown as %2").arg(w, letter)));
