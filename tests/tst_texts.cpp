@@ -202,9 +202,9 @@ namespace {
 // Words a paragraph could use to state a colour, a planet or the spelling of a Hebrew letter.
 // Only words; which of them a paragraph may use comes from the tables.
 const QStringList kColourWords = {
-    "red",   "scarlet", "crimson", "orange", "yellow", "gold",   "green",   "blue",
-    "indigo", "violet", "purple",  "mauve",  "maroon", "brown",  "black",   "white",
-    "gray",  "grey",    "silver",  "buff",   "pink",   "amber",  "citrine", "olive", "russet",
+    "red",    "scarlet", "crimson", "orange", "yellow",  "gold",  "green",  "blue", "indigo",
+    "violet", "purple",  "mauve",   "maroon", "brown",   "black", "white",  "gray", "grey",
+    "silver", "buff",    "pink",    "amber",  "citrine", "olive", "russet",
 };
 const QStringList kPlanets = {"Sun",     "Moon",   "Mercury", "Venus",   "Earth", "Mars",
                               "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
@@ -247,9 +247,9 @@ struct Beside
 {
     QString colour;
     QString planet;
-    QString heading;  // the path's own name as its heading gives it
-    QString letter;   // the Hebrew letter as its table row spells it
-    QString meaning;  // what the letter means, alternatives joined by " or "
+    QString heading; // the path's own name as its heading gives it
+    QString letter;  // the Hebrew letter as its table row spells it
+    QString meaning; // what the letter means, alternatives joined by " or "
     bool statesMeaning = false;
 };
 
@@ -335,9 +335,9 @@ void TestTexts::paragraph_agreesWithTheValuesBesideIt()
         QVERIFY2(w == letter || w == heading,
                  qPrintable(QStringLiteral("spells the letter %1, shown as %2").arg(w, letter)));
     if (!used.isEmpty())
-        QVERIFY2(used.contains(heading),
-                 qPrintable(QStringLiteral("never names the path %1 as its heading does")
-                                .arg(heading)));
+        QVERIFY2(
+            used.contains(heading),
+            qPrintable(QStringLiteral("never names the path %1 as its heading does").arg(heading)));
 
     if (!statesMeaning)
         return;
