@@ -2,6 +2,7 @@
 #include "ReadingTexts.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -20,6 +21,8 @@ private slots:
     void tables_areFilledInLoadingOrder();
     void loadingTwice_assignsTheSameTexts();
     void paragraphs_areAllDistinct();
+    void paragraph_agreesWithTheValuesBesideIt_data();
+    void paragraph_agreesWithTheValuesBesideIt();
 };
 
 namespace {
@@ -192,6 +195,162 @@ void TestTexts::paragraphs_areAllDistinct()
         QVERIFY2(!openings.contains(opening), p.file);
         openings.insert(opening);
     }
+}
+
+namespace {
+
+// Words a paragraph could use to state a colour, a planet or the spelling of a Hebrew letter.
+// Only words; which of them a paragraph may use comes from the tables.
+const QStringList kColourWords = {
+    "red",    "scarlet", "crimson", "orange", "yellow",  "gold",  "green",  "blue", "indigo",
+    "violet", "purple",  "mauve",   "maroon", "brown",   "black", "white",  "gray", "grey",
+    "silver", "buff",    "pink",    "amber",  "citrine", "olive", "russet",
+};
+const QStringList kPlanets = {"Sun",     "Moon",   "Mercury", "Venus",   "Earth", "Mars",
+                              "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
+const QList<QStringList> kLetterSpellings = {
+    {"He", "Heh", "Hei", "Hey"},
+    {"Vau", "Vav", "Waw"},
+    {"Zain", "Zayin"},
+    {"Cheth", "Chet", "Het", "Heth", "Kheth"},
+    {"Teth", "Tet"},
+    {"Yod", "Yud", "Jod"},
+    {"Lamed", "Lamedh"},
+    {"Nun"},
+    {"Samekh", "Samech", "Samek"},
+    {"Ayin"},
+    {"Tzaddi", "Tzadi", "Tsadi", "Tsade", "Tzade", "Sadhe"},
+    {"Qoph", "Qof", "Kuf", "Koph"},
+};
+
+QStringList wordsIn(const QString &text, const QStringList &vocabulary, Qt::CaseSensitivity cs)
+{
+    QStringList found;
+    for (const QString &word : vocabulary) {
+        QRegularExpression re(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(word)));
+        if (cs == Qt::CaseInsensitive)
+            re.setPatternOptions(QRegularExpression::CaseInsensitiveOption);
+        if (re.match(text).hasMatch())
+            found << word;
+    }
+    return found;
+}
+
+QString normalColour(const QString &word)
+{
+    const QString w = word.toLower();
+    return w == QLatin1String("grey") ? QStringLiteral("gray") : w;
+}
+
+// The values a paragraph must agree with; an empty value is not shown and binds nothing.
+struct Beside
+{
+    QString colour;
+    QString planet;
+    QString heading; // the path's own name as its heading gives it
+    QString letter;  // the Hebrew letter as its table row spells it
+    QString meaning; // what the letter means, alternatives joined by " or "
+    bool statesMeaning = false;
+};
+
+} // namespace
+
+void TestTexts::paragraph_agreesWithTheValuesBesideIt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("planet");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("meaning");
+    QTest::addColumn<bool>("statesMeaning");
+
+    const auto add = [](const QString &name, const QString &text, const Beside &b) {
+        QTest::newRow(qPrintable(name)) << text << b.colour << b.planet << b.heading << b.letter
+                                        << b.meaning << b.statesMeaning;
+    };
+    const ReadingTextTables &t = ReadingTexts();
+    for (const SephiraRow &row : SephirothTable) {
+        Beside b;
+        b.colour = QString::fromLatin1(row.colour);
+        b.planet = QString::fromLatin1(row.ruler);
+        add(QStringLiteral("sphere/") + SphereTextKey(row.sphereText),
+            t.sphere[std::size_t(row.sphereText)], b);
+        add(QStringLiteral("angel/") + AngelTextKey(row.angelText),
+            t.angel[std::size_t(row.angelText)], b);
+    }
+    for (const SignRow &sign : SignTable) {
+        const PathRow &row = PathRowOf(sign.path);
+        const QString letterField = QString::fromLatin1(row.hebrewLetter);
+        const qsizetype means = letterField.indexOf(QLatin1String(", which means "));
+        Beside b;
+        b.heading = QString::fromLatin1(row.name).section(u' ', 2);
+        b.letter = letterField.left(means);
+        b.meaning = letterField.mid(means + 14).chopped(letterField.endsWith(u'.') ? 1 : 0);
+        add(QStringLiteral("sign/") + SunSignName(sign.sign), SignDescription(sign.sign), b);
+        b.colour = QString::fromLatin1(row.colour);
+        b.planet = QString::fromLatin1(row.planet);
+        b.statesMeaning = true;
+        add(QStringLiteral("path/") + PathTextKey(row.path), t.path[std::size_t(row.path)], b);
+    }
+}
+
+// A paragraph names no colour, planet or letter spelling other than the ones shown beside it,
+// names its path as the heading does, and gives its letter the meaning the table gives.
+void TestTexts::paragraph_agreesWithTheValuesBesideIt()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, colour);
+    QFETCH(QString, planet);
+    QFETCH(QString, heading);
+    QFETCH(QString, letter);
+    QFETCH(QString, meaning);
+    QFETCH(bool, statesMeaning);
+    QVERIFY(!text.isEmpty());
+
+    if (!colour.isEmpty()) {
+        QStringList shown;
+        for (const QString &w : wordsIn(colour, kColourWords, Qt::CaseInsensitive))
+            shown << normalColour(w);
+        for (const QString &w : wordsIn(text, kColourWords, Qt::CaseInsensitive))
+            QVERIFY2(shown.contains(normalColour(w)),
+                     qPrintable(QStringLiteral("names %1 beside \"%2\"").arg(w, colour)));
+    }
+    if (!planet.isEmpty()) {
+        for (const QString &p : wordsIn(text, kPlanets, Qt::CaseSensitive))
+            QVERIFY2(planet.contains(p),
+                     qPrintable(QStringLiteral("names %1 beside \"%2\"").arg(p, planet)));
+    }
+    if (letter.isEmpty())
+        return;
+
+    const auto group = std::find_if(kLetterSpellings.begin(), kLetterSpellings.end(),
+                                    [&](const QStringList &g) { return g.contains(letter); });
+    QVERIFY2(group != kLetterSpellings.end(), qPrintable(letter));
+    QStringList spellings = *group;
+    if (!spellings.contains(heading))
+        spellings << heading;
+    const QStringList used = wordsIn(text, spellings, Qt::CaseSensitive);
+    for (const QString &w : used)
+        QVERIFY2(w == letter || w == heading,
+                 qPrintable(QStringLiteral("spells the letter %1, shown as %2").arg(w, letter)));
+    if (!used.isEmpty())
+        QVERIFY2(
+            used.contains(heading),
+            qPrintable(QStringLiteral("never names the path %1 as its heading does").arg(heading)));
+
+    if (!statesMeaning)
+        return;
+    const QRegularExpression stated(
+        QStringLiteral("\\b(?:%1|%2) means (?:an? |the )?([^,.;]+)")
+            .arg(QRegularExpression::escape(letter), QRegularExpression::escape(heading)));
+    const QRegularExpressionMatch m = stated.match(text);
+    QVERIFY2(m.hasMatch(), "does not say what its letter means");
+    const QString given = m.captured(1);
+    const QStringList alternatives = meaning.split(QLatin1String(" or "));
+    QVERIFY2(std::any_of(alternatives.begin(), alternatives.end(),
+                         [&](const QString &a) { return given.startsWith(a); }),
+             qPrintable(QStringLiteral("says \"%1\" beside \"%2\"").arg(given, meaning)));
 }
 
 QTEST_GUILESS_MAIN(TestTexts)
