@@ -1,20 +1,17 @@
 #include "ReadingFile.h"
 #include "ShiftCodec.h"
 
+#include "ChildProcess.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <optional>
-
-#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Zorvane;
@@ -53,46 +50,6 @@ private slots:
 private:
     static QByteArray annaBytes();
 };
-
-namespace {
-
-// Runs body in a forked child and returns what it returned, or nothing when the child had not
-// finished within waitMs (it is then killed).
-std::optional<QByteArray> inChild(const std::function<QByteArray()> &body, int waitMs)
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        return std::nullopt;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        const QByteArray out = body();
-        (void)!write(fds[1], out.constData(), size_t(out.size()));
-        _exit(0);
-    }
-    close(fds[1]);
-    QByteArray out;
-    bool finished = false;
-    for (;;) {
-        pollfd p{fds[0], POLLIN, 0};
-        if (poll(&p, 1, waitMs) <= 0)
-            break;
-        char buffer[512];
-        const ssize_t n = read(fds[0], buffer, sizeof buffer);
-        if (n <= 0) {
-            finished = n == 0;
-            break;
-        }
-        out.append(buffer, n);
-    }
-    close(fds[0]);
-    if (!finished)
-        kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return finished ? std::optional<QByteArray>(out) : std::nullopt;
-}
-
-} // namespace
 
 QByteArray TestReadingFile::annaBytes()
 {
