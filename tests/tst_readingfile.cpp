@@ -156,7 +156,7 @@ void TestReadingFile::write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy()
 
     // A file-size limit below the new content makes the write fail the way a full disk does.
     const auto result = inChild(
-        [&] {
+        [&]() -> QByteArray {
             signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{8, 8};
             setrlimit(RLIMIT_FSIZE, &limit);
@@ -303,7 +303,7 @@ void TestReadingFile::read_pipe_isRefusedWithoutBlocking()
     const QString path = dir.filePath(QStringLiteral("x.zvr"));
     QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     const auto result = inChild(
-        [&] {
+        [&]() -> QByteArray {
             const ReadResult r = ReadReadingFile(path);
             return r.ok ? QByteArray("read") : "refused:" + r.error.toUtf8();
         },

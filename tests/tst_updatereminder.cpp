@@ -230,7 +230,7 @@ void TestUpdateReminder::settingsFileThatIsAPipe_isSkippedWithoutBlocking()
     QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 
     const auto result = inChild(
-        [] {
+        []() -> QByteArray {
             UpdateReminder(nullptr);
             return QByteArray::number(MessageBox::shown().size());
         },

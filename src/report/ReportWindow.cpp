@@ -11,6 +11,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +188,16 @@ void printReport(const QTextEdit &box, QPrinter &printer, bool selectionOnly)
     doc.print(&printer);
 }
 
+// A PDF's trailer is written last, so a file that does not end in it was cut short (a full disk).
+bool pdfIsComplete(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).trimmed().endsWith("%%EOF");
+}
+
 } // namespace
 
 void ShowReport(QWidget *frame, const ReportSources &sources)
@@ -350,6 +361,17 @@ void ReportWindow::cmdPrint_Click()
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
     printer.setPageRanges(QPageRanges());
     printReport(*m_rtb, printer, hasSelection);
+
+    // A real printer reports nothing back; a PDF file is checked, and a partial one is not left
+    // behind looking like a result.
+    const QString pdf = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || pdf.isEmpty())
+        return;
+    if (printer.printerState() != QPrinter::Error && pdfIsComplete(pdf))
+        return;
+    QFile::remove(pdf);
+    MessageBox::critical(this, tr("The report could not be printed to\n%1")
+                                   .arg(QDir::toNativeSeparators(pdf)));
 }
 
 void ReportWindow::Label1_Click()
