@@ -78,6 +78,8 @@ private slots:
     void pastedText_keepsTheCursorAfterTheInsertedText();
     void droppedAndInputMethodText_areFiltered();
     void enter_triggersNoButton();
+    void controlKeys_areRefusedWithTheMessage();
+    void textAlreadyInTheBox_staysUntilDeleted();
 
     // Validation
     void validation_data();
@@ -557,6 +559,42 @@ void TestEntryForm::enter_triggersNoButton()
     QVERIFY(!m_app->frame());
     QVERIFY(m_form->isVisible());
     QVERIFY(TestMessageBox::shown().isEmpty());
+}
+
+void TestEntryForm::controlKeys_areRefusedWithTheMessage()
+{
+    QTest::keyClicks(name(), QStringLiteral("anna lee"));
+    QTest::keyClick(name(), Qt::Key_Backspace, Qt::ControlModifier);
+    QTest::keyClick(name(), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(name(), Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    QTest::keyClick(name(), Qt::Key_BracketLeft, Qt::ControlModifier);
+    QCOMPARE(name()->text(), QStringLiteral("ANNA LEE"));
+    QCOMPARE(name()->cursorPosition(), 8);
+    QCOMPARE(messages(), QStringList(4, QStringLiteral("Please Enter only Letters")));
+    QVERIFY(!m_app->frame());
+}
+
+void TestEntryForm::textAlreadyInTheBox_staysUntilDeleted()
+{
+    // As a reading file may hold it: the form shows the name as it is.
+    auto *box = static_cast<NameBox *>(name());
+    box->setTextAsIs(QStringLiteral("ANN\u00c9-MARIE 2"));
+    box->end(false);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("ANN\u00c9-MARIE "));
+    box->setCursorPosition(4);
+    QTest::keyClicks(box, QStringLiteral("x"));
+    QCOMPARE(box->text(), QStringLiteral("ANN\u00c9X-MARIE "));
+    QVERIFY(TestMessageBox::shown().isEmpty());
+
+    // Only what is inserted is filtered, and the cursor stays after it.
+    QApplication::clipboard()->setText(QStringLiteral("y-z"));
+    box->paste();
+    QCOMPARE(box->text(), QStringLiteral("ANN\u00c9XYZ-MARIE "));
+    QCOMPARE(box->cursorPosition(), 7);
+    QTest::keyClick(box, Qt::Key_3);
+    QCOMPARE(box->text(), QStringLiteral("ANN\u00c9XYZ-MARIE "));
+    QCOMPARE(TestMessageBox::shown().size(), 2);
 }
 
 void TestEntryForm::validation_data()

@@ -7,6 +7,8 @@
 #include "ReportWindow.h"
 #include "SeamDoubles.h"
 
+#include "ChildProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -19,6 +21,9 @@
 #include <QTextEdit>
 
 #include <memory>
+
+#include <signal.h>
+#include <sys/resource.h>
 
 using namespace Zorvane;
 using namespace Zorvane::Testing;
@@ -35,6 +40,7 @@ private slots:
     void noSelection_printsTheWholeReportInItsColours();
     void selection_printsOnlyIt_whateverRangeWasPicked();
     void cancel_printsNothing_andLeavesTheReportAsItWas();
+    void pdfThatCannotBeWrittenWhole_isRemovedAndReported();
 
 private:
     std::unique_ptr<ReportWindow> newReport() const;
@@ -207,6 +213,42 @@ void TestPrinting::cancel_printsNothing_andLeavesTheReportAsItWas()
     }
     QCOMPARE(TestPrintDialog::requests().size(), 2);
     QVERIFY(!QFile::exists(pdf));
+}
+
+void TestPrinting::pdfThatCannotBeWrittenWhole_isRemovedAndReported()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("cut.pdf"));
+    // A file-size limit far below a report's size makes the writes fail the way a full disk does.
+    const auto result = inChild(
+        [&]() -> QByteArray {
+            TestMessageBox::setTestMode(true);
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            auto report = newReport();
+            TestPrintDialog::setNextOutcome(TestPrintDialog::Outcome::printToPdf(pdf));
+            clickPrint(*report);
+            const QList<TestMessageBox::Record> &boxes = TestMessageBox::shown();
+            if (boxes.size() != 1)
+                return QByteArray::number(boxes.size()) + QByteArray(" boxes");
+            QByteArray out = boxes.constFirst().icon == QMessageBox::Critical ? "critical: "
+                                                                              : "other: ";
+            out += boxes.constFirst().text.toUtf8();
+            return out;
+        },
+        60000);
+    QVERIFY(result);
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY2(result->startsWith("critical: "), result->constData());
+    QVERIFY2(result->contains(QDir::toNativeSeparators(pdf).toUtf8()), result->constData());
+
+    // Without a limit the same print is whole and silent.
+    TestMessageBox::setTestMode(true);
+    auto report = newReport();
+    TestPrintDialog::setNextOutcome(TestPrintDialog::Outcome::printToPdf(pdf));
+    clickPrint(*report);
+    QVERIFY(TestMessageBox::shown().isEmpty());
+    QVERIFY(!pdfText(pdf).isEmpty());
 }
 
 QTEST_MAIN(TestPrinting)

@@ -1,12 +1,17 @@
 #include "ReadingFile.h"
 #include "ShiftCodec.h"
 
+#include "ChildProcess.h"
+
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Zorvane;
@@ -27,15 +32,19 @@ private slots:
     void write_thenRead_roundTrips();
     void write_unencodableName_failsAndLeavesOldFile();
     void write_intoMissingFolder_reportsTheReason();
+    void write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy();
 
     // Reading bad files
     void read_empty();
     void read_twoLines_leavesTheRestEmpty();
     void read_nineLines_ignoresAllAfterTheFourth();
     void read_loneLineFeeds_andNoFinalLineEnd();
+    void read_everyLineEndEndsOneLine_data();
+    void read_everyLineEndEndsOneLine();
     void read_binaryAndPlainText_decodeWhatTheyCan();
     void read_hugeLine_isCappedAndBounded();
     void read_folderOrMissingFile_reportsIt();
+    void read_pipe_isRefusedWithoutBlocking();
     void read_gigabyteWithoutLineEnds_staysSmall();
 
 private:
@@ -138,6 +147,33 @@ void TestReadingFile::write_intoMissingFolder_reportsTheReason()
     QVERIFY(!r.error.isEmpty());
 }
 
+void TestReadingFile::write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("good.zvr"));
+    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
+    const QStringList before = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+
+    // A file-size limit below the new content makes the write fail the way a full disk does.
+    const auto result = inChild(
+        [&]() -> QByteArray {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{8, 8};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const FileResult r = WriteReadingFile(
+                path, {QStringLiteral("MARY ANN SMITH"), 2024, QStringLiteral("December"), 31});
+            return r.ok ? QByteArray("saved") : "failed:" + r.error.toUtf8();
+        },
+        10000);
+    QVERIFY(result);
+    QVERIFY2(result->startsWith("failed:") && result->size() > 7, result->constData());
+
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), annaBytes());
+}
+
 namespace {
 
 std::array<QString, kReadingFileLines> readBytes(const QByteArray &bytes)
@@ -190,16 +226,46 @@ void TestReadingFile::read_loneLineFeeds_andNoFinalLineEnd()
     QCOMPARE(lines[3], QStringLiteral("1975"));
 }
 
+void TestReadingFile::read_everyLineEndEndsOneLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    const QByteArray anna = *ShiftEncode(u"ANNA");
+    const QByteArray seven = *ShiftEncode(u"7");
+    const QByteArray march = *ShiftEncode(u"March");
+    const QByteArray year = *ShiftEncode(u"1975");
+    const QStringList all = {"ANNA", "7", "March", "1975"};
+    QTest::newRow("CR") << anna + "\r" + seven + "\r" + march + "\r" + year + "\r" << all;
+    QTest::newRow("LF") << anna + "\n" + seven + "\n" + march + "\n" + year + "\n" << all;
+    QTest::newRow("mixed") << anna + "\r" + seven + "\r\n" + march + "\n" + year << all;
+    QTest::newRow("CR LF split across reads")
+        << QByteArray(4095, char(0x96)) + "\r\n" + seven + "\r\n"
+        << QStringList{QString(4095, u'A'), "7", {}, {}};
+    QTest::newRow("CR CR is an empty line")
+        << anna + "\r\r" + march + "\r\n" << QStringList{"ANNA", {}, "March", {}};
+    QTest::newRow("LF CR is two line ends")
+        << anna + "\n\r" + march << QStringList{"ANNA", {}, "March", {}};
+}
+
+void TestReadingFile::read_everyLineEndEndsOneLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    const auto lines = readBytes(bytes);
+    QCOMPARE(QStringList(lines.begin(), lines.end()), expected);
+}
+
 void TestReadingFile::read_binaryAndPlainText_decodeWhatTheyCan()
 {
     QByteArray binary;
     for (int i = 0; i < 256; ++i)
         binary.append(char(i));
     const auto lines = readBytes(binary);
-    // Bytes 0..9 lie below 85 and vanish; the LF at byte 10 ends the first line.
+    // Bytes below 85 vanish; the LF at byte 10 and the CR at byte 13 end the first two lines.
     QVERIFY(lines[0].isEmpty());
-    QCOMPARE(lines[1].size(), 256 - 85);
-    QVERIFY(lines[2].isEmpty());
+    QVERIFY(lines[1].isEmpty());
+    QCOMPARE(lines[2].size(), 256 - 85);
+    QVERIFY(lines[3].isEmpty());
 
     const auto plain = readBytes("ANNA\r\n14\r\nMarch\r\n1975\r\n");
     QVERIFY(plain[0].isEmpty());
@@ -229,6 +295,21 @@ void TestReadingFile::read_folderOrMissingFile_reportsIt()
     r = ReadReadingFile(dir.filePath(QStringLiteral("missing.zvr")));
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
+}
+
+void TestReadingFile::read_pipe_isRefusedWithoutBlocking()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.zvr"));
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const auto result = inChild(
+        [&]() -> QByteArray {
+            const ReadResult r = ReadReadingFile(path);
+            return r.ok ? QByteArray("read") : "refused:" + r.error.toUtf8();
+        },
+        1000);
+    QVERIFY2(result, "reading a pipe blocked");
+    QVERIFY2(result->startsWith("refused:") && result->size() > 8, result->constData());
 }
 
 void TestReadingFile::read_gigabyteWithoutLineEnds_staysSmall()

@@ -375,6 +375,11 @@ void TestReport::nameTrimmed_dateAsTheListsShowIt()
     QVERIFY(lines.size() > 5);
     QCOMPARE(lines.at(2), QStringLiteral("Name :- ANNA MARIA"));
     QCOMPARE(lines.at(4), QStringLiteral("Date Of Birth :- March/7/1975"));
+
+    // Blanks only: other white space belongs to the name as the saved file holds it.
+    s.birthData.Name = QStringLiteral(" \tANNA\t ");
+    ReportWindow tabs(s);
+    QCOMPARE(box(&tabs)->toPlainText().split(u'\n').at(2), QStringLiteral("Name :- \tANNA\t"));
 }
 
 void TestReport::composedAfreshFromTheSameDisplay()

@@ -4,11 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,6 +31,11 @@ private slots:
     void liveHolder_isNeverStolen();
     void unreadableLockWithoutHolder_isTakenOver();
     void unusableFolder_doesNotKeepTheUserOut();
+    void liveFirst_isSeenWhateverTheLockFolderHolds_data();
+    void liveFirst_isSeenWhateverTheLockFolderHolds();
+    void fallbackFolderOfSomeoneElse_isNeverUsed_data();
+    void fallbackFolderOfSomeoneElse_isNeverUsed();
+    void twentySimultaneousStarts_leaveOneSurvivor();
 
 private:
     std::optional<QTemporaryDir> m_dir;
@@ -42,7 +49,8 @@ struct LockHolder
     pid_t pid = -1;
     bool gotLock = false;
 
-    explicit LockHolder(const QString &dir)
+    explicit LockHolder(const QString &dir) : LockHolder(QStringList{dir}) {}
+    explicit LockHolder(const QStringList &dirs)
     {
         int fds[2];
         if (pipe(fds) != 0)
@@ -50,7 +58,7 @@ struct LockHolder
         pid = fork();
         if (pid == 0) {
             close(fds[0]);
-            const SingleInstance held(dir);
+            const SingleInstance held(dirs);
             const char answer = held.isFirst() ? '1' : '0';
             if (write(fds[1], &answer, 1) != 1)
                 _exit(1);
@@ -82,6 +90,12 @@ void TestSingleInstance::init()
 {
     m_dir.emplace();
     QVERIFY(m_dir->isValid());
+    // The user's folders, as the program finds them, lie inside the test's own folder.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir->filePath(QStringLiteral("run"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("cache"))));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("run")));
+    QVERIFY(QFile::setPermissions(m_dir->filePath(QStringLiteral("run")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     TestMessageBox::setTestMode(true);
 }
 
@@ -193,6 +207,118 @@ void TestSingleInstance::unusableFolder_doesNotKeepTheUserOut()
     QVERIFY(instance.isFirst());
     QVERIFY(ProceedAsOnlyInstance(instance));
     QVERIFY(TestMessageBox::shown().isEmpty());
+}
+
+void TestSingleInstance::liveFirst_isSeenWhateverTheLockFolderHolds_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::newRow("lock naming another host") << QStringLiteral("other host");
+    QTest::newRow("folder where the lock should be") << QStringLiteral("folder");
+    QTest::newRow("unreadable lock file") << QStringLiteral("unreadable");
+    QTest::newRow("read-only runtime folder") << QStringLiteral("read-only");
+    QTest::newRow("no runtime folder") << QStringLiteral("unset");
+}
+
+void TestSingleInstance::liveFirst_isSeenWhateverTheLockFolderHolds()
+{
+    QFETCH(QString, layout);
+    const QString run = m_dir->filePath(QStringLiteral("run"));
+    const QString lockFile = run + u'/' + QCoreApplication::applicationName() + ".lock";
+    if (layout == u"other host") {
+        // What a renamed machine, or a container sharing the folder, leaves behind.
+        QFile f(lockFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("4242\nzorvane\nsome-other-host\n");
+    } else if (layout == u"folder") {
+        QVERIFY(QDir().mkdir(lockFile));
+    } else if (layout == u"unreadable") {
+        QFile f(lockFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(QFile::setPermissions(lockFile, {}));
+    } else if (layout == u"read-only") {
+        QVERIFY(QFile::setPermissions(run, QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+
+    {
+        LockHolder first(SingleInstance::userLockDirs());
+        QVERIFY2(first.gotLock, "the first start must run");
+        const SingleInstance second(SingleInstance::userLockDirs());
+        QVERIFY2(!second.isFirst(), "a second start must see the live first one");
+    }
+    QVERIFY2(SingleInstance(SingleInstance::userLockDirs()).isFirst(),
+             "once the first has ended, the next start must run");
+    QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestSingleInstance::fallbackFolderOfSomeoneElse_isNeverUsed_data()
+{
+    QTest::addColumn<bool>("foreignOwner");
+    QTest::newRow("open to others") << false;
+    QTest::newRow("owned by another user") << true;
+}
+
+void TestSingleInstance::fallbackFolderOfSomeoneElse_isNeverUsed()
+{
+    QFETCH(bool, foreignOwner);
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString planted = m_dir->filePath(QStringLiteral("cache/")) +
+                            QCoreApplication::applicationName();
+    QVERIFY(QDir().mkpath(planted));
+    QVERIFY(QFile::setPermissions(planted, QFileDevice::Permissions(0x7777)));
+    if (foreignOwner) {
+        if (getuid() != 0)
+            QSKIP("only root can give a folder to another user");
+        QCOMPARE(chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+        QVERIFY(QFile::setPermissions(planted, QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ExeOwner));
+    }
+
+    QVERIFY(!SingleInstance::userLockDirs().contains(planted));
+    const SingleInstance instance(SingleInstance::userLockDirs());
+    QVERIFY2(instance.isFirst(), "with no usable folder the program runs without a lock");
+    QVERIFY(QDir(planted).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TestSingleInstance::twentySimultaneousStarts_leaveOneSurvivor()
+{
+    // Every child waits until the gate closes, then all start at the same instant.
+    int gate[2];
+    int answers[2];
+    QCOMPARE(pipe(gate), 0);
+    QCOMPARE(pipe(answers), 0);
+    QList<pid_t> children;
+    for (int i = 0; i < 20; ++i) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(gate[1]);
+            close(answers[0]);
+            char c;
+            (void)!read(gate[0], &c, 1);
+            const SingleInstance instance(SingleInstance::userLockDirs());
+            const char answer = instance.isFirst() ? '1' : '0';
+            (void)!write(answers[1], &answer, 1);
+            for (;;)
+                pause();
+        }
+        children << pid;
+    }
+    close(gate[0]);
+    close(answers[1]);
+    close(gate[1]);
+    QByteArray all;
+    char c;
+    while (all.size() < children.size() && read(answers[0], &c, 1) == 1)
+        all += c;
+    close(answers[0]);
+    for (const pid_t pid : children) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    QCOMPARE(all.size(), 20);
+    QCOMPARE(all.count('1'), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -7,6 +7,13 @@
 #include "WebLinks.h"
 #include "SeamDoubles.h"
 
+#include "ChildProcess.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -34,6 +41,7 @@ private slots:
     void unreadableValue_startsCountingAfresh_data();
     void unreadableValue_startsCountingAfresh();
     void store_hidesKeyAndDate();
+    void settingsFileThatIsAPipe_isSkippedWithoutBlocking();
 
 private:
     static QString storedText();
@@ -215,6 +223,23 @@ void TestUpdateReminder::store_hidesKeyAndDate()
     QVERIFY(!bytes.contains("Duration"));
     QVERIFY(!bytes.contains("2024"));
     QVERIFY(!bytes.contains("03-10"));
+}
+
+void TestUpdateReminder::settingsFileThatIsAPipe_isSkippedWithoutBlocking()
+{
+    const QString path = m_dir->path() + QStringLiteral("/zorvane/zorvane.conf");
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+
+    const auto result = inChild(
+        []() -> QByteArray {
+            UpdateReminder(nullptr);
+            return QByteArray::number(TestMessageBox::shown().size());
+        },
+        1000);
+    QVERIFY2(result, "start-up blocked on the settings pipe");
+    QCOMPARE(*result, QByteArray("0"));
+    QVERIFY(QFileInfo(path).isFile() == false && QFileInfo::exists(path));
 }
 
 QTEST_MAIN(TestUpdateReminder)

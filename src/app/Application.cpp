@@ -120,7 +120,7 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
     QApplication::setApplicationName(QStringLiteral("zorvane"));
     // Held until the program ends; a second start stops here, before any window of its own.
-    const SingleInstance instance(SingleInstance::userLockDir());
+    const SingleInstance instance(SingleInstance::userLockDirs());
     if (!ProceedAsOnlyInstance(instance))
         return 0;
     // The program ends through ShutDown only: Back closes the last visible window on its way

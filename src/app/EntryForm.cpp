@@ -36,6 +36,8 @@ namespace {
 
 constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
+constexpr int kLineFeed = 10;
+constexpr int kDelete = 127;
 
 const QString kWelcome = QStringLiteral(
     "Welcome to Zorvane. This software aims to give you a better idea about the relationship of "
@@ -43,8 +45,9 @@ const QString kWelcome = QStringLiteral(
 const QString kInstruction =
     QStringLiteral("Enter Your Name and Date of Birth and Get Your Zorvane Reading.");
 
-// Applies the name rule to the whole text after every edit, so that no path into the box can
-// leave a refused character in it. The typed path has already been filtered by then.
+// Applies the name rule to whatever an edit inserts, so that no path into the box (typing,
+// pasting, dropping, an input method) can add a refused character. Text already in the box, such
+// as a name read from a file, stays as it is until the user deletes it.
 class NameFilter : public QValidator
 {
 public:
@@ -52,18 +55,34 @@ public:
 
     State validate(QString &input, int &pos) const override
     {
-        const TextFilterResult filtered = FilterNameText(input);
-        if (filtered.text != input) {
-            pos = int(FilterNameText(input.left(pos)).text.size());
-            input = filtered.text;
+        const qsizetype common = std::min(input.size(), m_before.size());
+        qsizetype prefix = 0;
+        while (prefix < common && input.at(prefix) == m_before.at(prefix))
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < common - prefix &&
+               input.at(input.size() - 1 - suffix) == m_before.at(m_before.size() - 1 - suffix))
+            ++suffix;
+        const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
+        const TextFilterResult filtered = FilterNameText(inserted);
+        if (filtered.text != inserted) {
+            const qsizetype end = prefix + inserted.size();
+            if (pos > end)
+                pos -= int(inserted.size() - filtered.text.size());
+            else if (pos > prefix)
+                pos = int(prefix + FilterNameText(inserted.left(pos - prefix)).text.size());
+            input = input.left(prefix) + filtered.text + input.right(suffix);
         }
         m_refused = m_refused || filtered.refused;
         return Acceptable;
     }
 
+    // The box's text after each change: what the next edit is measured against.
+    void setBefore(const QString &text) { m_before = text; }
     bool takeRefused() { return std::exchange(m_refused, false); }
 
 private:
+    QString m_before;
     mutable bool m_refused = false;
 };
 
@@ -170,7 +189,10 @@ NameBox::NameBox(QWidget *parent) : QLineEdit(parent)
             m_refused();
     });
     // Text set by the program is not reported.
-    connect(this, &QLineEdit::textChanged, this, [filter] { filter->takeRefused(); });
+    connect(this, &QLineEdit::textChanged, this, [filter](const QString &text) {
+        filter->takeRefused();
+        filter->setBefore(text);
+    });
 }
 
 void NameBox::setTextAsIs(const QString &text)
@@ -185,22 +207,28 @@ int NameBox::typedCode(const QKeyEvent &event)
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
         return 0;
+    const bool control = modifiers & Qt::ControlModifier;
     switch (event.key()) {
     case Qt::Key_Backspace:
-        return kBackspace;
+        // Ctrl+Backspace types DEL and Ctrl+Enter a line feed: control codes like any other,
+        // not a word deleted or a line end passed on.
+        return control ? kDelete : kBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return kEnter;
+        return control ? kLineFeed : kEnter;
     case Qt::Key_Delete:
         return 0;
     default:
         break;
     }
-    // Control combinations type their control code (Ctrl+C is 3, Ctrl+V is 22) whatever text
-    // the platform attaches to the event.
-    if (modifiers & Qt::ControlModifier) {
-        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-            return event.key() - Qt::Key_A + 1;
+    // Control combinations type their control code (Ctrl+C is 3, Ctrl+V is 22, Ctrl+[ is 27)
+    // whatever text the platform attaches to the event.
+    if (control) {
+        const int key = event.key();
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return key - Qt::Key_A + 1;
+        if (key >= Qt::Key_BracketLeft && key <= Qt::Key_Underscore)
+            return key - Qt::Key_BracketLeft + 27;
         return 0;
     }
     const QString text = event.text();

@@ -6,7 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Zorvane {
@@ -19,48 +25,94 @@ QString programName()
     return name.isEmpty() ? QStringLiteral("zorvane") : name;
 }
 
+// A folder only this user may use for the lock: a real folder (not a link), owned by the user and
+// closed to everyone else; anyone who could write there could plant or remove the lock.
+bool isPrivateFolder(const QString &dir)
+{
+    struct stat st{};
+    return ::lstat(QFile::encodeName(dir).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+bool isUsableRuntimeFolder(const QString &dir)
+{
+    return !dir.isEmpty() && isPrivateFolder(dir) &&
+           ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString &lockDir)
-    : m_fileName(lockDir + u'/' + programName() + QStringLiteral(".lock")), m_lock(m_fileName)
+SingleInstance::SingleInstance(const QString &lockDir) : SingleInstance(QStringList{lockDir}) {}
+
+SingleInstance::SingleInstance(const QStringList &lockDirs)
 {
-    // Only a holder that is no longer running makes a lock stale: the default age limit would
-    // let a second start steal the lock of an instance that has simply been open a while.
-    m_lock.setStaleLockTime(0);
-    QDir().mkpath(lockDir);
-
-    if (m_lock.tryLock(0)) {
-        m_first = true;
-        return;
+    for (const QString &dir : lockDirs) {
+        const QString fileName = dir + u'/' + programName() + QStringLiteral(".lock");
+        const QByteArray path = QFile::encodeName(fileName);
+        int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        // An existing lock on a read-only file system can still be locked through a read handle.
+        if (fd < 0 && errno == EROFS)
+            fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        struct stat st{};
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd);
+            fd = -1;
+        }
+        if (fd < 0)
+            continue; // a folder in its place, an unreadable file, a folder that cannot hold it
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            m_fd = fd;
+            m_fileName = fileName;
+            m_first = true;
+            // For whoever looks at the file; liveness is decided by the lock alone.
+            const QByteArray info = QByteArray::number(qint64(::getpid())) + '\n' +
+                                    QSysInfo::machineHostName().toUtf8() + '\n';
+            if (::ftruncate(fd, 0) == 0)
+                (void)!::pwrite(fd, info.constData(), size_t(info.size()), 0);
+            return;
+        }
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK) {
+            m_fileName = fileName;
+            return; // a live instance holds it
+        }
     }
-    // A folder that cannot hold the lock says nothing about another instance; refusing to start
-    // would lock the user out of the program for good.
-    if (m_lock.error() != QLockFile::LockFailedError) {
-        m_first = true;
-        return;
-    }
+    // No folder can hold a lock: running without one beats locking the user out for good.
+    m_first = true;
+}
 
-    // tryLock has already taken over a lock whose holder is dead. One it cannot read (a crash
-    // between creating and writing it) names no holder; removal still fails while a live
-    // process holds the file's native lock, so this cannot steal a running instance's lock.
-    qint64 pid = 0;
-    QString host;
-    QString app;
-    if (!m_lock.getLockInfo(&pid, &host, &app) && m_lock.removeStaleLockFile())
-        m_first = m_lock.tryLock(0);
+SingleInstance::~SingleInstance()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QStringList SingleInstance::userLockDirs()
+{
+    QStringList dirs;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (isUsableRuntimeFolder(runtime))
+        dirs << runtime;
+
+    // Never the shared temporary folder: another user could have made the folder there first.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty()) {
+        const QString dir = cache + u'/' + programName();
+        QDir().mkpath(cache);
+        ::mkdir(QFile::encodeName(dir).constData(), 0700);
+        struct stat st{};
+        if (isPrivateFolder(dir) && ::lstat(QFile::encodeName(dir).constData(), &st) == 0 &&
+            (st.st_mode & 077) == 0)
+            dirs << dir;
+    }
+    return dirs;
 }
 
 QString SingleInstance::userLockDir()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        return runtime;
-
-    // The temp folder is shared by every user: keep the lock in a folder only this user owns.
-    const QString dir = QDir::tempPath() + u'/' + programName() + u'-' + QString::number(getuid());
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return dir;
+    const QStringList dirs = userLockDirs();
+    return dirs.isEmpty() ? QString() : dirs.constFirst();
 }
 
 bool ProceedAsOnlyInstance(const SingleInstance &instance)

@@ -1,29 +1,36 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 namespace Zorvane {
 
 // Holds the per-user lock that marks a running instance, for as long as this object lives.
-// The lock file is named after the program (its application name) in lockDir. A lock left behind
-// by an instance that crashed or was killed is taken over; a live instance's lock never is.
+// The lock is an exclusive flock on a file named after the program (its application name) in the
+// first of the given folders that can hold one; the kernel lets go of it when the holder ends,
+// however it ends, so a lock never outlives its instance. The file's content is information only.
 class SingleInstance
 {
 public:
     explicit SingleInstance(const QString &lockDir);
+    explicit SingleInstance(const QStringList &lockDirs);
+    ~SingleInstance();
     Q_DISABLE_COPY_MOVE(SingleInstance)
 
     // True unless another live instance holds the lock.
     bool isFirst() const { return m_first; }
+    // The file locked, or empty when no folder could hold a lock and the program runs without.
     QString lockFileName() const { return m_fileName; }
 
-    // The user's runtime folder, or a private folder of the user's under the temp folder.
+    // Where the lock may live, best first: the user's runtime folder when it is the user's own
+    // and writable, then a private folder (0700) under the user's cache folder.
+    static QStringList userLockDirs();
+    // The first of userLockDirs(), or empty.
     static QString userLockDir();
 
 private:
     QString m_fileName;
-    QLockFile m_lock;
+    int m_fd = -1;
     bool m_first = false;
 };
 

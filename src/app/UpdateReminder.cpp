@@ -30,6 +30,8 @@ void storeDate(const QDate &date)
 
 void UpdateReminder(QWidget *parent)
 {
+    if (!SettingsStore::isUsable())
+        return; // nowhere to keep the date: skip the reminder this time
     const QDate today = Clock::today();
     const std::optional<QDate> last =
         DecodeReminderDate(SettingsStore::value(kSection, reminderKey()));

@@ -7,6 +7,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace Zorvane {
 
 namespace {
@@ -45,9 +52,9 @@ std::array<QString, kReadingFileLines> ReadReadingFile(QIODevice &device)
     char buffer[4096];
     bool atEnd = false;
 
+    // CR LF, a lone LF and a lone CR each end a line; the LF of a CR LF is skipped.
+    bool afterCr = false;
     auto finishLine = [&] {
-        if (current.endsWith('\r'))
-            current.chop(1);
         lines[std::size_t(index++)] = ShiftDecode(current);
         current.clear();
     };
@@ -58,10 +65,15 @@ std::array<QString, kReadingFileLines> ReadReadingFile(QIODevice &device)
             break;
         total += n;
         for (qint64 i = 0; i < n && index < kReadingFileLines; ++i) {
-            if (buffer[i] == '\n')
+            const char c = buffer[i];
+            const bool skip = afterCr && c == '\n';
+            afterCr = c == '\r';
+            if (skip)
+                continue;
+            if (c == '\n' || c == '\r')
                 finishLine();
             else if (current.size() < kMaxLineBytes)
-                current.append(buffer[i]);
+                current.append(c);
         }
         atEnd = device.atEnd();
     }
@@ -77,9 +89,11 @@ FileResult WriteReadingFile(const QString &path, const BirthData &data)
     if (!encoded.bytes)
         return {false, encoded.error};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write itself: a buffered write succeeds and the
+    // error would only surface while committing, after which the target is already replaced.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, file.errorString()};
-    if (file.write(*encoded.bytes) != encoded.bytes->size()) {
+    if (file.write(*encoded.bytes) != encoded.bytes->size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return {false, reason};
@@ -96,8 +110,20 @@ ReadResult ReadReadingFile(const QString &path)
         result.error = tr("It is a folder, not a file.");
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Without blocking: a pipe, even one swapped in after any check, must not freeze the caller.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = QString::fromLocal8Bit(std::strerror(errno));
+        return result;
+    }
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        result.error = tr("It is not a regular file.");
+        return result;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         result.error = file.errorString();
         return result;
     }

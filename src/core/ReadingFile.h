@@ -27,8 +27,8 @@ struct EncodeResult
 
 EncodeResult EncodeReadingFile(const BirthData &data);
 
-// Up to four decoded lines; a line the file does not have is empty. Lines end at CR LF or a lone
-// LF; anything after the fourth line is ignored.
+// Up to four decoded lines; a line the file does not have is empty. Lines end at CR LF, a lone LF
+// or a lone CR; anything after the fourth line is ignored.
 std::array<QString, kReadingFileLines> ReadReadingFile(QIODevice &device);
 
 struct FileResult
@@ -47,6 +47,7 @@ struct ReadResult
     std::array<QString, kReadingFileLines> lines;
 };
 
+// Refuses anything but a regular file (pipe, socket, device, folder) without blocking on it.
 ReadResult ReadReadingFile(const QString &path);
 
 } // namespace Zorvane

@@ -14,6 +14,9 @@ public:
     static void setValue(const QString &section, const QString &key, const QString &value);
     // The file the values live in.
     static QString fileName();
+    // False when the file is there but is not a regular file (a pipe, a folder, a device): it is
+    // then neither read nor written.
+    static bool isUsable();
 };
 
 } // namespace Zorvane

@@ -14,6 +14,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -176,6 +177,28 @@ void printReport(const QTextEdit &box, QPrinter &printer, bool selectionOnly)
     doc.print(&printer);
 }
 
+// Blanks only, as the entry form trims the name: the report shows what the saved file holds.
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// A PDF's trailer is written last, so a file that does not end in it was cut short (a full disk).
+bool pdfIsComplete(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).trimmed().endsWith("%%EOF");
+}
+
 } // namespace
 
 void ShowReport(QWidget *frame, const ReportSources &sources)
@@ -286,7 +309,7 @@ void ReportWindow::compose(const ReportSources &sources)
 
     c.plain(reportGeneratedBy() + kBlankLine);
     c.label(QStringLiteral("Name :- "));
-    c.value(sources.birthData.Name.trimmed() + kBlankLine);
+    c.value(trimBlanks(sources.birthData.Name) + kBlankLine);
     c.label(QStringLiteral("Date Of Birth :- "));
     c.value(sources.monthText + u'/' + sources.dayText + u'/' + sources.yearText + kBlankLine);
 
@@ -339,6 +362,17 @@ void ReportWindow::cmdPrint_Click()
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
     printer.setPageRanges(QPageRanges());
     printReport(*m_rtb, printer, hasSelection);
+
+    // A real printer reports nothing back; a PDF file is checked, and a partial one is not left
+    // behind looking like a result.
+    const QString pdf = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || pdf.isEmpty())
+        return;
+    if (printer.printerState() != QPrinter::Error && pdfIsComplete(pdf))
+        return;
+    QFile::remove(pdf);
+    MessageBox::critical(this, tr("The report could not be printed to\n%1")
+                                   .arg(QDir::toNativeSeparators(pdf)));
 }
 
 void ReportWindow::Label1_Click()
