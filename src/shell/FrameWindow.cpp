@@ -127,6 +127,8 @@ FrameWindow::FrameWindow(EntryForm *entryForm, QWidget *parent)
     m_client = new QScrollArea(central);
     m_client->setFrameShape(QFrame::NoFrame);
     m_client->setAccessibleName(QStringLiteral("Reading"));
+    // It would be a Tab stop that shows no focus; the display's own controls take the keys.
+    m_client->setFocusPolicy(Qt::NoFocus);
     m_client->setWidgetResizable(true);
     setColors(m_client->viewport(), kWhite, kNavy);
     m_displayArea = new QWidget;

@@ -16,6 +16,7 @@
 #include "UpdateReminder.h"
 #include "WebLinks.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QValidator>
@@ -156,6 +158,10 @@ QComboBox *pickList(QWidget *parent, const char *name)
     c->setObjectName(QLatin1StringView(name));
     c->setEditable(false);
     setColors(c, kDarkRed, kWhite);
+    // The open list in the closed box's colours: the style's menu-like items would draw it in
+    // the desktop's menu colours.
+    c->setItemDelegate(new QStyledItemDelegate(c));
+    setColors(c->view(), kDarkRed, kWhite);
     return c;
 }
 
