@@ -14,7 +14,7 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 #include <tuple>
 
 namespace Zorvane {

@@ -15,6 +15,7 @@
 #include "Twips.h"
 #include "UpdateReminder.h"
 #include "WebLinks.h"
+#include "WindowPlacement.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -385,12 +386,10 @@ void EntryForm::buildMenus()
 void EntryForm::centreOnScreen()
 {
     adjustSize();
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    QRect g = frameGeometry();
-    g.moveCenter(s->availableGeometry().center());
-    move(g.topLeft());
+    centreWhenFramed(this, [this] {
+        const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+        return s ? s->availableGeometry() : QRect();
+    });
 }
 
 void EntryForm::Form_Load()
@@ -514,18 +513,6 @@ void EntryForm::cmdExit_Click()
 void EntryForm::Label61_Click()
 {
     OpenHomePage();
-}
-
-void EntryForm::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    // Where the frame is known by the first show, centre it rather than the client area. Later
-    // shows keep wherever the user moved the form.
-    if (!m_shown) {
-        m_shown = true;
-        if (frameGeometry() != geometry())
-            centreOnScreen();
-    }
 }
 
 void EntryForm::closeEvent(QCloseEvent *event)

@@ -76,7 +76,6 @@ public:
     void Label61_Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -87,7 +86,6 @@ private:
     void txtName_Refused();
     void applyReadingFile(const std::optional<std::array<QString, kReadingFileLines>> &lines);
 
-    bool m_shown = false;
     BirthData m_birthData;
     QPointer<FrameWindow> m_frame;
 
