@@ -25,6 +25,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
@@ -56,7 +58,6 @@ void verifyShowsReadingOf(const QWidget *display, int day, int month)
     QCOMPARE(caption(display, "lblPathName"), expected.Path.Name);
     QCOMPARE(caption(display, "lblSunSignName"), expected.SunSignName);
 }
-
 
 // Closes the modal window that the next step opens, and says which one it was.
 struct ModalCloser
@@ -97,6 +98,7 @@ private slots:
     void layout_followsTheScreenWidth();
     void layout_onA1280PixelScreen();
     void layout_isNotRedoneOnResize();
+    void narrowScreen_scrollsToEveryPixelOfTheDisplay();
     void display_isABorderlessChildOfTheFrame();
     void display_showsTheReadingOfTheDate_onTabZero();
     void menus_namesCaptionsAndSeparators();
@@ -239,8 +241,41 @@ void TestFrame::layout_followsTheScreenWidth()
     QCOMPARE(child("cmdMdiExit")->x(), twips(w - (1335 + 20)));
     QCOMPARE(child("cmdBack")->x(), twips(w - (1260 + 1400)));
     QCOMPARE(child("cmdPrint")->x(), twips(w - (1260 + 2700)));
-    QCOMPARE(m_frame->display()->x(), twips((w - 13995) / 2));
+    QCOMPARE(m_frame->display()->x(), qMax(0, twips((w - 13995) / 2)));
     QCOMPARE(m_frame->display()->y(), 0);
+}
+
+void TestFrame::narrowScreen_scrollsToEveryPixelOfTheDisplay()
+{
+    // The test screen is narrower than the display; the frame is made as low as a 600 px screen.
+    QVERIFY(m_frame->screen()->geometry().width() < twips(13995));
+    m_frame->showNormal();
+    m_frame->resize(m_frame->width(),
+                    600 - (m_frame->frameGeometry().height() - m_frame->height()));
+    DisplayWindow *display = m_frame->display();
+    auto *area = m_frame->findChild<QScrollArea *>();
+    QVERIFY(area);
+    QTRY_VERIFY(area->viewport()->width() < display->width());
+    QTRY_VERIFY(area->viewport()->height() < display->height());
+
+    // Scrolled to either end, the display's edge is the viewport's edge.
+    const auto shownPart = [&] {
+        return QRect(display->mapFrom(area->viewport(), QPoint(0, 0)), area->viewport()->size())
+            .intersected(display->rect());
+    };
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->minimum());
+    QCOMPARE(shownPart().topLeft(), QPoint(0, 0));
+    QCOMPARE(display->mapTo(area->viewport(), QPoint(0, 0)), QPoint(0, 0));
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QCOMPARE(shownPart().bottomRight(), display->rect().bottomRight());
+    QCOMPARE(display->mapTo(area->viewport(), display->rect().bottomRight() + QPoint(1, 1)),
+             QPoint(area->viewport()->width(), area->viewport()->height()));
+
+    // The buttons keep following the screen's width.
+    const double w = screenWidthTwips();
+    QCOMPARE(child("cmdPrint")->x(), twips(w - (1260 + 2700)));
 }
 
 void TestFrame::layout_onA1280PixelScreen()

@@ -6,6 +6,7 @@
 #include "Design.h"
 #include "Twips.h"
 #include "WebLinks.h"
+#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -103,16 +104,14 @@ void AboutBox::showEvent(QShowEvent *event)
         centreOnScreen();
 }
 
-// On the screen, not over the window that opened it; the frame is centred where its size is known.
+// On the screen, not over the window that opened it.
 void AboutBox::centreOnScreen()
 {
-    const QScreen *screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
+    centreWhenFramed(this, [this] {
+        const QScreen *screen =
+            parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        return screen ? screen->geometry() : QRect();
+    });
 }
 
 void ShowAboutBox(QWidget *parent)

@@ -13,7 +13,9 @@
 #include "Twips.h"
 #include "UpdateReminder.h"
 #include "WebLinks.h"
+#include "WindowPlacement.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,6 +26,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QValidator>
@@ -173,6 +176,10 @@ QComboBox *pickList(QWidget *parent, const char *name)
     c->setObjectName(QLatin1StringView(name));
     c->setEditable(false);
     setColors(c, kDarkRed, kWhite);
+    // The open list in the closed box's colours: the style's menu-like items would draw it in
+    // the desktop's menu colours.
+    c->setItemDelegate(new QStyledItemDelegate(c));
+    setColors(c->view(), kDarkRed, kWhite);
     return c;
 }
 
@@ -402,12 +409,10 @@ void EntryForm::buildMenus()
 void EntryForm::centreOnScreen()
 {
     adjustSize();
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    QRect g = frameGeometry();
-    g.moveCenter(s->availableGeometry().center());
-    move(g.topLeft());
+    centreWhenFramed(this, [this] {
+        const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+        return s ? s->availableGeometry() : QRect();
+    });
 }
 
 void EntryForm::Form_Load()
@@ -509,18 +514,6 @@ void EntryForm::cmdExit_Click()
 void EntryForm::Label61_Click()
 {
     OpenHomePage();
-}
-
-void EntryForm::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    // Where the frame is known by the first show, centre it rather than the client area. Later
-    // shows keep wherever the user moved the form.
-    if (!m_shown) {
-        m_shown = true;
-        if (frameGeometry() != geometry())
-            centreOnScreen();
-    }
 }
 
 void EntryForm::closeEvent(QCloseEvent *event)

@@ -77,7 +77,6 @@ signals:
     void readingRequested(qint16 monthIndex, qint16 dayIndex);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -88,7 +87,6 @@ private:
     void txtName_Refused();
     void applyReadingFile(const std::optional<std::array<QString, kReadingFileLines>> &lines);
 
-    bool m_shown = false;
     BirthData m_birthData;
 
     ClickableLabel *m_label61 = nullptr;

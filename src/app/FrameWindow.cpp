@@ -10,6 +10,7 @@
 #include "ShutDown.h"
 #include "Twips.h"
 #include "WebLinks.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -103,6 +104,8 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
     m_client = new QScrollArea(central);
     m_client->setFrameShape(QFrame::NoFrame);
     m_client->setAccessibleName(QStringLiteral("Reading"));
+    // It would be a Tab stop that shows no focus; the display's own controls take the keys.
+    m_client->setFocusPolicy(Qt::NoFocus);
     m_client->setWidgetResizable(true);
     setColors(m_client->viewport(), kWhite, kNavy);
     m_displayArea = new QWidget;
@@ -166,9 +169,10 @@ void FrameWindow::MDIForm_Load()
     m_lblSoftwareName->move(twips(lefts.name), centredTop(m_lblSoftwareName, nameStrip));
     place(m_cmdMdiExit, {"cmdMdiExit", lefts.exit, kButtonTop, kMdiExitWidth, kButtonHeight});
     place(m_cmdBack, {"cmdBack", lefts.back, kButtonTop, kBackWidth, kButtonHeight});
-    m_display->move(twips(lefts.display), 0);
-    m_displayArea->setMinimumSize(qMax(0, m_display->x()) + m_display->width(),
-                                  m_display->height());
+    // On a screen narrower than the display it starts at the left edge, so that scrolling
+    // reaches every pixel of it.
+    m_display->move(qMax(0, twips(lefts.display)), 0);
+    m_displayArea->setMinimumSize(m_display->x() + m_display->width(), m_display->height());
     place(m_cmdPrint, {"cmdPrint", lefts.print, kButtonTop, kPrintWidth, kButtonHeight});
 
     // Restored from maximized, the frame still covers the screen: the buttons stand at the
@@ -177,6 +181,7 @@ void FrameWindow::MDIForm_Load()
         move(s->availableGeometry().topLeft());
         resize(s->availableGeometry().size());
     }
+    fitWhenRestored(this);
 }
 
 void FrameWindow::cmdPrint_Click()

@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <array>
 
@@ -103,6 +104,13 @@ QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
     panel->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Wrapped lines can still leave the hidden horizontal bar a few pixels of range, enough for
+    // a tilted wheel or a selection to push the left margin out of sight.
+    QScrollBar *sideways = panel->horizontalScrollBar();
+    QObject::connect(sideways, &QScrollBar::rangeChanged, sideways, [sideways](int min, int max) {
+        if (min != 0 || max != 0)
+            sideways->setRange(0, 0);
+    });
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     panel->setLineWidth(1);
     panel->setFont(verdana(8.25, true));
@@ -173,6 +181,14 @@ DisplayWindow::DisplayWindow(QWidget *parent) : QWidget(parent)
     // A control renamed in the layout but not in the reading's binding would silently lose its value.
     if (const QStringList missing = missingReadingControls(*this); !missing.isEmpty())
         qFatal("The display lacks reading controls: %s", qPrintable(missing.join(u", ")));
+    // The diagram is built first but is reached last, after the text panels.
+    QWidget *lastStop = nullptr;
+    for (QWidget *w = m_frame2->nextInFocusChain(); w != m_frame2; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+            lastStop = w;
+    }
+    if (lastStop)
+        setTabOrder(lastStop, m_frame2);
     Form_Load();
 }
 
@@ -188,6 +204,7 @@ void DisplayWindow::buildTreeFrame()
     m_frame2->setGeometry(twipsRect(60, 480, 5295, 7455));
     connect(m_frame2, &TreeOfLife::sphereLabelMouseMove, this, &DisplayWindow::lblClick_MouseMove);
     connect(m_frame2, &TreeOfLife::backgroundMouseMove, this, &DisplayWindow::Frame2_MouseMove);
+    connect(m_frame2, &TreeOfLife::sphereFocused, this, &DisplayWindow::ShowSphereInfo);
 
     // The help that pointing at a sphere shows, for those who cannot point.
     for (int i = 0; i < kDiagramSpheres; ++i)

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QWheelEvent>
 
 namespace Zorvane {
 
@@ -40,6 +41,13 @@ void TabStrip::mousePressEvent(QMouseEvent *event)
     emit mousePressed();
     QTabBar::mousePressEvent(event);
     event->accept();
+}
+
+// Tabs change by clicks and by the keyboard only: a wheel turned while reading must not flip
+// the page.
+void TabStrip::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
 }
 
 void TabStrip::paintEvent(QPaintEvent *event)

@@ -24,6 +24,7 @@ protected:
     QSize minimumTabSizeHint(int index) const override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 };
 
 } // namespace Zorvane

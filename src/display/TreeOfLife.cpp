@@ -6,10 +6,17 @@
 #include "HandCursor.h"
 #include "Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace Zorvane {
 
@@ -45,6 +52,10 @@ constexpr std::array<Sphere, kDiagramSpheres> kSpheres{{
     {1560, 1560, "         Daat", 1560, 735},
 }};
 constexpr int kDaat = 10;
+
+// The keyboard's walk down the Tree: by the Sephiroth's numbers, Daat between Binah and Chesed,
+// where it stands.
+constexpr std::array<int, kDiagramSpheres> kAlongTheTree{0, 1, 2, kDaat, 3, 4, 5, 6, 7, 8, 9};
 
 struct Segment
 {
@@ -117,6 +128,29 @@ constexpr std::array<Trump, 12> kTrumps{{
     {"lblPisces", "The Moon", 2040, 6240},
 }};
 
+// The diagram as assistive technology sees it: while it has the focus, the focus lies on the
+// sphere the keyboard stands on, whose label is named for the sphere and described by its help.
+class TreeAccessible : public QAccessibleWidget
+{
+public:
+    explicit TreeAccessible(TreeOfLife *tree) : QAccessibleWidget(tree, QAccessible::Chart) {}
+
+    QAccessibleInterface *focusChild() const override
+    {
+        const auto *tree = static_cast<const TreeOfLife *>(widget());
+        if (!tree->hasFocus())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(tree->sphereLabel(tree->currentSphere()));
+    }
+};
+
+QAccessibleInterface *treeAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(TreeOfLife::staticMetaObject.className()))
+        return new TreeAccessible(static_cast<TreeOfLife *>(object));
+    return nullptr;
+}
+
 QLineF pixelLine(const Segment &s)
 {
     return QLineF(twips(s.x1), twips(s.y1), twips(s.x2), twips(s.y2));
@@ -126,10 +160,17 @@ QLineF pixelLine(const Segment &s)
 
 TreeOfLife::TreeOfLife(QWidget *parent) : QWidget(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(treeAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible)
     setObjectName(QStringLiteral("Frame2"));
     setAccessibleName(QStringLiteral("Tree of Life"));
     setColors(this, kWhite, kNavy);
     setMouseTracking(true);
+    // The sphere help for those who cannot point: the last stop of the display's Tab chain.
+    setFocusPolicy(Qt::TabFocus);
     buildShapes();
     buildLabels();
 }
@@ -246,6 +287,104 @@ void TreeOfLife::paintEvent(QPaintEvent *event)
         if (item)
             item->paint(painter);
     }
+    if (hasFocus()) {
+        if (const QLabel *label = m_sphereLabels[std::size_t(m_current)]) {
+            painter.setPen(QPen(kWhite, 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(label->geometry().adjusted(-2, -2, 1, 1));
+        }
+    }
+}
+
+int TreeOfLife::sphereAlongTheTree(int step) const
+{
+    const auto at = std::find(kAlongTheTree.begin(), kAlongTheTree.end(), m_current);
+    const int next = int(at - kAlongTheTree.begin()) + step;
+    if (at == kAlongTheTree.end() || next < 0 || next >= kDiagramSpheres)
+        return m_current;
+    return kAlongTheTree[std::size_t(next)];
+}
+
+int TreeOfLife::sphereAcrossTheTree(int direction) const
+{
+    // The nearest sphere on that side, first by height on the Tree, then by distance across.
+    const Sphere &from = kSpheres[std::size_t(m_current)];
+    int best = m_current;
+    std::tuple<double, double> bestDistance{};
+    for (int i = 0; i < kDiagramSpheres; ++i) {
+        const Sphere &to = kSpheres[std::size_t(i)];
+        const double across = (to.circleLeft - from.circleLeft) * direction;
+        if (across <= 0)
+            continue;
+        const std::tuple<double, double> distance{std::abs(to.circleTop - from.circleTop), across};
+        if (best == m_current || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void TreeOfLife::setCurrentSphere(int index)
+{
+    if (index != m_current) {
+        m_current = index;
+        update();
+    }
+    announceCurrentSphere();
+    emit sphereFocused(qint16(m_current));
+}
+
+void TreeOfLife::announceCurrentSphere()
+{
+    // The sphere's label carries its name and, as its description, its help.
+    if (QLabel *label = m_sphereLabels[std::size_t(m_current)]) {
+        QAccessibleEvent focus(label, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void TreeOfLife::keyPressEvent(QKeyEvent *event)
+{
+    int next = -1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        next = sphereAlongTheTree(-1);
+        break;
+    case Qt::Key_Down:
+        next = sphereAlongTheTree(1);
+        break;
+    case Qt::Key_Left:
+        next = sphereAcrossTheTree(-1);
+        break;
+    case Qt::Key_Right:
+        next = sphereAcrossTheTree(1);
+        break;
+    case Qt::Key_Home:
+        next = kAlongTheTree.front();
+        break;
+    case Qt::Key_End:
+        next = kAlongTheTree.back();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    setCurrentSphere(next);
+}
+
+void TreeOfLife::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+    setCurrentSphere(m_current);
+}
+
+void TreeOfLife::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TreeOfLife::mouseMoveEvent(QMouseEvent *event)

@@ -36,24 +36,38 @@ public:
     // Whether a point lies on the bare background, clear of every shape and line.
     bool isBackground(const QPoint &pos) const;
 
+    // The sphere the keyboard stands on; the diagram starts on Keter.
+    int currentSphere() const { return m_current; }
+
 signals:
     // Pointer movement over lblClick(index), with or without a button held.
     void sphereLabelMouseMove(qint16 index);
     // Pointer movement over the background.
     void backgroundMouseMove();
+    // The keyboard reached sphere index: by focus entering the diagram or by a key.
+    void sphereFocused(qint16 index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void buildShapes();
     void buildLabels();
+    void setCurrentSphere(int index);
+    void announceCurrentSphere();
+    // The sphere a key leads to from the current one; the current one where none lies that way.
+    int sphereAlongTheTree(int step) const;
+    int sphereAcrossTheTree(int direction) const;
 
     QList<QPointer<DiagramItem>> m_paintOrder; // back to front
     std::array<QPointer<DiagramItem>, kDiagramSpheres> m_circles{};
     std::array<QPointer<QLabel>, kDiagramSpheres> m_sphereLabels{};
+    int m_current = 0;
 };
 
 } // namespace Zorvane

@@ -11,6 +11,7 @@
 #include "ReadingFile.h"
 #include "Twips.h"
 #include "WebLinks.h"
+#include "WindowPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -264,12 +265,10 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
     connect(m_cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
     connect(m_cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
 
-    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreWhenFramed(this, [parent] {
+        const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry() : QRect();
+    });
 
     Form_Load(sources);
 }
