@@ -32,6 +32,7 @@ private slots:
     void write_thenRead_roundTrips();
     void write_unencodableName_failsAndLeavesOldFile();
     void write_intoMissingFolder_reportsTheReason();
+    void write_overAnExistingFile_keepsItsPermissions();
     void write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy();
 
     // Reading bad files
@@ -145,6 +146,18 @@ void TestReadingFile::write_intoMissingFolder_reportsTheReason()
                                           {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7});
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
+}
+
+void TestReadingFile::write_overAnExistingFile_keepsItsPermissions()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shared.zvr"));
+    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
+    QVERIFY(chmod(QFile::encodeName(path).constData(), 0640) == 0);
+    QVERIFY(WriteReadingFile(path, {QStringLiteral("LEE"), 1980, QStringLiteral("May"), 1}).ok);
+    struct stat st{};
+    QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0640));
 }
 
 void TestReadingFile::write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy()

@@ -11,7 +11,10 @@
 #include "SeamDoubles.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +44,11 @@ private slots:
     void save_thatFails_keepsWhatStoodAndSaysWhy_data();
     void save_thatFails_keepsWhatStoodAndSaysWhy();
 
+    void saveDialog_refusesAMissingFolderAndAReadOnlyFile();
+
     // Opening
     void open_cancel_isSilent();
+    void openDialog_takesTheNameAsTypedBeforeAddingZvr();
     void open_readsBackWhatWasSaved();
     void open_nameMustEndInLowerCaseZvr_data();
     void open_nameMustEndInLowerCaseZvr();
@@ -72,6 +78,10 @@ private:
     void saveThroughReport(const BirthData &data, const QString &path);
     static void write(const QString &path, const QByteArray &bytes);
     static QByteArray contents(const QString &path);
+    // Types each name into the real file dialog in turn and presses its button; what stands in
+    // closedAt is the index of the name the dialog closed with, or -1.
+    static void answerRealDialog(const QStringList &names, int *closedAt,
+                                 QString *nameFilter = nullptr);
 
     QTemporaryDir m_dir;
 };
@@ -120,6 +130,38 @@ QByteArray TestSavedFiles::contents(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void TestSavedFiles::answerRealDialog(const QStringList &names, int *closedAt,
+                                      QString *nameFilter)
+{
+    *closedAt = -1;
+    QTimer::singleShot(0, [=] {
+        QFileDialog *dialog = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *d = qobject_cast<QFileDialog *>(w); d && d->isVisible())
+                dialog = d;
+        }
+        QVERIFY(dialog);
+        if (nameFilter)
+            *nameFilter = dialog->selectedNameFilter();
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        for (int i = 0; edit && i < names.size() && dialog->isVisible(); ++i) {
+            edit->setText(names.at(i));
+            // A prompt of the dialog's own (name not found, replace?) is dismissed, not waited on.
+            QTimer::singleShot(0, [] {
+                for (QWidget *w : QApplication::topLevelWidgets()) {
+                    if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+                        box->done(QMessageBox::No);
+                }
+            });
+            static_cast<QDialog *>(dialog)->accept();
+            if (!dialog->isVisible())
+                *closedAt = i;
+        }
+        if (dialog->isVisible())
+            dialog->reject();
+    });
 }
 
 void TestSavedFiles::initTestCase()
@@ -204,6 +246,59 @@ void TestSavedFiles::save_thatFails_keepsWhatStoodAndSaysWhy()
     // The system's reason follows the path.
     const QString reason = box.text.section(QDir::toNativeSeparators(path), 1).trimmed();
     QVERIFY2(!reason.isEmpty(), qPrintable(box.text));
+}
+
+void TestSavedFiles::saveDialog_refusesAMissingFolderAndAReadOnlyFile()
+{
+    FileDialog::setTestMode(false);
+    QTemporaryDir dir;
+    const QString readOnly = dir.filePath(QStringLiteral("kept.zvr"));
+    write(readOnly, "old");
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+
+    int closedAt = 0;
+    answerRealDialog({dir.filePath(QStringLiteral("missing/anna.zvr")), readOnly}, &closedAt);
+    ReportSources sources;
+    sources.birthData = anna();
+    ReportWindow report(sources);
+    QTest::mouseClick(report.findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
+
+    QCOMPARE(closedAt, -1);
+    QCOMPARE(MessageBox::shown().size(), 2);
+    QVERIFY(MessageBox::shown().at(0).text.contains(
+        QDir::toNativeSeparators(dir.filePath(QStringLiteral("missing")))));
+    QVERIFY(MessageBox::shown().at(1).text.contains(QDir::toNativeSeparators(readOnly)));
+    QCOMPARE(contents(readOnly), QByteArray("old"));
+    QCOMPARE(QFileInfo(readOnly).permissions() & QFile::WriteOwner,
+             QFile::Permissions());
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
+}
+
+void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
+{
+    FileDialog::setTestMode(false);
+    QTemporaryDir dir;
+    write(dir.filePath(QStringLiteral("readingzvr")), annaBytes());
+    write(dir.filePath(QStringLiteral("anna.zvr")), annaBytes());
+
+    // A name without a dot that exists as typed is opened as typed.
+    int closedAt = 0;
+    QString nameFilter;
+    answerRealDialog({dir.filePath(QStringLiteral("readingzvr"))}, &closedAt, &nameFilter);
+    auto lines = ChooseAndReadReadingFile(nullptr);
+    QCOMPARE(closedAt, 0);
+    QVERIFY(lines);
+    QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
+    QVERIFY2(QDir::match(nameFilter.section(u'(', 1).chopped(1), QStringLiteral("readingzvr")),
+             qPrintable(nameFilter));
+
+    // The suffix is added only to a name that does not exist as typed.
+    answerRealDialog({dir.filePath(QStringLiteral("anna"))}, &closedAt);
+    lines = ChooseAndReadReadingFile(nullptr);
+    QCOMPARE(closedAt, 0);
+    QVERIFY(lines);
+    QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
+    QVERIFY(MessageBox::shown().isEmpty());
 }
 
 void TestSavedFiles::open_cancel_isSilent()

@@ -1,6 +1,10 @@
 #include "FileDialog.h"
 
+#include "MessageBox.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QQueue>
 
 namespace Zorvane {
@@ -20,6 +24,67 @@ TestState &testState()
     return s;
 }
 
+// Keeps the rules reading files rely on before the dialog closes. Opening: a name that exists as
+// typed is taken as typed (a name may end in "zvr" without a dot), and the suffix is appended only
+// when it does not. Saving: the folder must exist and a read-only file is never replaced, even
+// for a user whom the system would let write it.
+class CheckedFileDialog : public QFileDialog
+{
+public:
+    CheckedFileDialog(QWidget *parent, const FileDialog::Request &request)
+        : QFileDialog(parent, request.title, QString(), request.filter), m_request(request)
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (request.save) {
+            setDefaultSuffix(request.defaultSuffix);
+        } else if (!request.defaultSuffix.isEmpty()) {
+            // Show every name the open rule accepts, "readingzvr" as well as "reading.zvr".
+            QString filter = request.filter;
+            filter.replace(QStringLiteral("*.") + request.defaultSuffix,
+                           u'*' + request.defaultSuffix);
+            setNameFilter(filter);
+        }
+    }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (files.size() != 1 || QFileInfo(files.constFirst()).isDir()) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString file = files.constFirst();
+        const QFileInfo info(file);
+        if (!m_request.save) {
+            const QString withSuffix = file + u'.' + m_request.defaultSuffix;
+            if (!info.exists() && !m_request.defaultSuffix.isEmpty() && QFileInfo::exists(withSuffix))
+                selectFile(withSuffix);
+            QFileDialog::accept();
+            return;
+        }
+        if (!QFileInfo(info.absolutePath()).isDir()) {
+            MessageBox::information(this, tr("%1\nThe folder does not exist.\nCheck the folder "
+                                             "name and try again.")
+                                              .arg(QDir::toNativeSeparators(info.absolutePath())));
+            return;
+        }
+        constexpr QFile::Permissions anyWrite =
+            QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        if (info.exists() && (!info.isWritable() || !(info.permissions() & anyWrite))) {
+            MessageBox::information(this, tr("%1\nThis file is set to read-only.\nTry again "
+                                             "with a different file name.")
+                                              .arg(QDir::toNativeSeparators(file)));
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    FileDialog::Request m_request;
+};
+
 QString run(QWidget *parent, const FileDialog::Request &request)
 {
     TestState &t = testState();
@@ -27,10 +92,7 @@ QString run(QWidget *parent, const FileDialog::Request &request)
     if (t.on)
         return t.names.isEmpty() ? QString() : t.names.dequeue();
 
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    CheckedFileDialog dialog(parent, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
