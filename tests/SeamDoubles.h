@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "FileDialog.h"
 #include "MessageBox.h"
 #include "PrintDialog.h"
 #include "UrlOpener.h"
@@ -82,6 +83,37 @@ private:
     }
 
     QList<QUrl> m_opened;
+};
+
+// File dialogs answer at once with the next queued file name, or as Cancel when none is queued;
+// the last request is kept, whether or not a test mode is on.
+class TestFileDialog : public FileDialog
+{
+public:
+    static void setTestMode(bool on)
+    {
+        instance().m_names.clear();
+        instance().m_last = {};
+        Seam<FileDialog>::install(on ? &instance() : nullptr);
+    }
+    static void setNextFileName(const QString &fileName) { instance().m_names.enqueue(fileName); }
+    static const Request &lastRequest() { return instance().m_last; }
+
+    QString chooseFile(QWidget *, const Request &request) override
+    {
+        m_last = request;
+        return m_names.isEmpty() ? QString() : m_names.dequeue();
+    }
+
+private:
+    static TestFileDialog &instance()
+    {
+        static TestFileDialog dialog;
+        return dialog;
+    }
+
+    QQueue<QString> m_names;
+    Request m_last;
 };
 
 // A date of the test's choosing; an invalid one gives the system clock back.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Design.h"
-#include "FileDialog.h"
 #include "SeamDoubles.h"
 
 #include <QApplication>
@@ -30,7 +29,7 @@ inline void useTestSeams()
 {
     TestMessageBox::setTestMode(true);
     TestUrlOpener::setTestMode(true);
-    FileDialog::setTestMode(true);
+    TestFileDialog::setTestMode(true);
 }
 
 // Counts the close events a window receives.

@@ -739,7 +739,7 @@ void TestEntryForm::open_putsTheFileIntoTheInputsAndProceeds()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("anna.zvr"));
     QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
 
     QTest::mouseClick(child("cmdOpen"), Qt::LeftButton);
 
@@ -757,7 +757,7 @@ void TestEntryForm::open_putsTheFileIntoTheInputsAndProceeds()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QString other = dir.filePath(QStringLiteral("ben.zvr"));
     QVERIFY(WriteReadingFile(other, {QStringLiteral("ben"), 2001, QStringLiteral("July"), 4}).ok);
-    FileDialog::setNextFileName(other);
+    TestFileDialog::setNextFileName(other);
     action("mnuOpenPreviouslySavedKabbalah")->trigger();
     QCOMPARE(name()->text(), QStringLiteral("ben"));
     QCOMPARE(m_form->birthData().Name, QStringLiteral("ben"));
@@ -771,7 +771,7 @@ void TestEntryForm::open_valueMatchingNoEntry_leavesThatList()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("odd.zvr"));
     QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("march"), 32}).ok);
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
     m_form->cmdOpen_Click();
     QCOMPARE(list("cboDate")->currentText(), QStringLiteral("5"));
     QCOMPARE(list("cboMonth")->currentText(), QStringLiteral("June"));
@@ -783,7 +783,7 @@ void TestEntryForm::open_valueMatchingNoEntry_leavesThatList()
 void TestEntryForm::open_cancelled_changesNothing()
 {
     name()->setText(QStringLiteral("ANNA"));
-    FileDialog::setNextFileName(QString());
+    TestFileDialog::setNextFileName(QString());
     m_form->cmdOpen_Click();
     QCOMPARE(name()->text(), QStringLiteral("ANNA"));
     QVERIFY(!m_app->frame());

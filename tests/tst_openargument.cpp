@@ -49,7 +49,7 @@ void TestOpenArgument::initTestCase()
 
 void TestOpenArgument::init()
 {
-    FileDialog::setTestMode(true);
+    TestFileDialog::setTestMode(true);
     TestMessageBox::setTestMode(true);
     TestUrlOpener::setTestMode(true);
 }
@@ -102,7 +102,7 @@ void TestOpenArgument::file_showsItsReading()
     QCOMPARE(sign->text(), QStringLiteral("Pisces"));
     QVERIFY(TestMessageBox::shown().isEmpty());
     // No dialog was asked for.
-    QVERIFY(FileDialog::lastRequest().title.isEmpty());
+    QVERIFY(TestFileDialog::lastRequest().title.isEmpty());
 }
 
 void TestOpenArgument::notEndingInZvr_isRefusedWithTheMessage()

@@ -113,7 +113,7 @@ void TestSavedFiles::saveThroughReport(const BirthData &data, const QString &pat
     ReportSources sources;
     sources.birthData = data;
     ReportWindow report(sources);
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
     auto *save = report.findChild<QPushButton *>(QStringLiteral("cmdSave"));
     QVERIFY(save);
     QTest::mouseClick(save, Qt::LeftButton);
@@ -173,7 +173,7 @@ void TestSavedFiles::initTestCase()
 
 void TestSavedFiles::init()
 {
-    FileDialog::setTestMode(true);
+    TestFileDialog::setTestMode(true);
     TestMessageBox::setTestMode(true);
     TestUrlOpener::setTestMode(true);
 }
@@ -185,7 +185,7 @@ void TestSavedFiles::save_anna_writesTheExampleBytes()
 
     QCOMPARE(contents(path), annaBytes());
     QVERIFY(TestMessageBox::shown().isEmpty());
-    const FileDialog::Request &asked = FileDialog::lastRequest();
+    const TestFileDialog::Request &asked = TestFileDialog::lastRequest();
     QVERIFY(asked.save);
     QCOMPARE(asked.title, QStringLiteral("Zorvane"));
     QCOMPARE(asked.filter, QStringLiteral("Zorvane (*.zvr)"));
@@ -196,7 +196,7 @@ void TestSavedFiles::save_cancel_writesNothing()
 {
     const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
     saveThroughReport(anna(), QString());
-    QVERIFY(FileDialog::lastRequest().save);
+    QVERIFY(TestFileDialog::lastRequest().save);
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
     QVERIFY(TestMessageBox::shown().isEmpty());
 }
@@ -250,7 +250,7 @@ void TestSavedFiles::save_thatFails_keepsWhatStoodAndSaysWhy()
 
 void TestSavedFiles::saveDialog_refusesAMissingFolderAndAReadOnlyFile()
 {
-    FileDialog::setTestMode(false);
+    TestFileDialog::setTestMode(false);
     QTemporaryDir dir;
     const QString readOnly = dir.filePath(QStringLiteral("kept.zvr"));
     write(readOnly, "old");
@@ -264,10 +264,10 @@ void TestSavedFiles::saveDialog_refusesAMissingFolderAndAReadOnlyFile()
     QTest::mouseClick(report.findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
 
     QCOMPARE(closedAt, -1);
-    QCOMPARE(MessageBox::shown().size(), 2);
-    QVERIFY(MessageBox::shown().at(0).text.contains(
+    QCOMPARE(TestMessageBox::shown().size(), 2);
+    QVERIFY(TestMessageBox::shown().at(0).text.contains(
         QDir::toNativeSeparators(dir.filePath(QStringLiteral("missing")))));
-    QVERIFY(MessageBox::shown().at(1).text.contains(QDir::toNativeSeparators(readOnly)));
+    QVERIFY(TestMessageBox::shown().at(1).text.contains(QDir::toNativeSeparators(readOnly)));
     QCOMPARE(contents(readOnly), QByteArray("old"));
     QCOMPARE(QFileInfo(readOnly).permissions() & QFile::WriteOwner,
              QFile::Permissions());
@@ -276,7 +276,7 @@ void TestSavedFiles::saveDialog_refusesAMissingFolderAndAReadOnlyFile()
 
 void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
 {
-    FileDialog::setTestMode(false);
+    TestFileDialog::setTestMode(false);
     QTemporaryDir dir;
     write(dir.filePath(QStringLiteral("readingzvr")), annaBytes());
     write(dir.filePath(QStringLiteral("anna.zvr")), annaBytes());
@@ -298,13 +298,13 @@ void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
     QCOMPARE(closedAt, 0);
     QVERIFY(lines);
     QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
 void TestSavedFiles::open_cancel_isSilent()
 {
     QCOMPARE(ChooseAndReadReadingFile(nullptr), std::nullopt);
-    const FileDialog::Request &asked = FileDialog::lastRequest();
+    const TestFileDialog::Request &asked = TestFileDialog::lastRequest();
     QVERIFY(!asked.save);
     QCOMPARE(asked.title, QStringLiteral("Select the source file"));
     QCOMPARE(asked.filter, QStringLiteral("Zorvane (*.zvr)"));
@@ -323,7 +323,7 @@ void TestSavedFiles::open_readsBackWhatWasSaved()
     saveThroughReport(data, path);
     const QByteArray saved = contents(path);
 
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
     const auto lines = ChooseAndReadReadingFile(nullptr);
     QVERIFY(lines);
     QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
@@ -353,7 +353,7 @@ void TestSavedFiles::open_nameMustEndInLowerCaseZvr()
     const QString path = dir.filePath(fileName);
     write(path, annaBytes());
 
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
     const auto lines = ChooseAndReadReadingFile(nullptr);
     if (accepted) {
         QVERIFY(lines);
@@ -372,7 +372,7 @@ void TestSavedFiles::open_shortAndLongFiles()
 {
     const QString twoLines = m_dir.filePath(QStringLiteral("two.zvr"));
     write(twoLines, annaBytes().left(8)); // ANNA, 7
-    FileDialog::setNextFileName(twoLines);
+    TestFileDialog::setNextFileName(twoLines);
     auto lines = ChooseAndReadReadingFile(nullptr);
     QVERIFY(lines);
     QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
@@ -384,7 +384,7 @@ void TestSavedFiles::open_shortAndLongFiles()
         nine += QByteArray::fromHex("8E8E") + "\r\n";
     const QString nineLines = m_dir.filePath(QStringLiteral("nine.zvr"));
     write(nineLines, nine);
-    FileDialog::setNextFileName(nineLines);
+    TestFileDialog::setNextFileName(nineLines);
     lines = ChooseAndReadReadingFile(nullptr);
     QVERIFY(lines);
     QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
@@ -401,7 +401,7 @@ void TestSavedFiles::open_whatCannotBeRead_isReportedNotEmptied()
                                dir.filePath(QStringLiteral("gone.zvr"))};
     for (const QString &path : paths) {
         TestMessageBox::clearShown();
-        FileDialog::setNextFileName(path);
+        TestFileDialog::setNextFileName(path);
         QCOMPARE(ChooseAndReadReadingFile(nullptr), std::nullopt);
         QCOMPARE(TestMessageBox::shown().size(), 1);
         const TestMessageBox::Record &box = TestMessageBox::shown().constFirst();
@@ -418,7 +418,7 @@ void TestSavedFiles::entryForm_openPutsTheValuesBackAndAsksForTheReading()
     Form f;
     QVERIFY(f.name && f.day && f.month && f.year && f.open);
     TestMessageBox::clearShown(); // whatever the update reminder had to say
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
     QTest::mouseClick(f.open, Qt::LeftButton);
 
     QCOMPARE(f.name->text(), QStringLiteral("ANNA"));
@@ -441,7 +441,7 @@ void TestSavedFiles::entryForm_savedReadingIsMadeAndReportedAgain()
     saveThroughReport(anna(), path);
 
     Form f;
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
     QTest::mouseClick(f.open, Qt::LeftButton);
     FrameWindow *frame = f.app.frame();
     QVERIFY(frame);
@@ -479,7 +479,7 @@ void TestSavedFiles::entryForm_twoLineFile_keepsMonthAndYear()
     Form f;
     f.month->setCurrentText(QStringLiteral("December"));
     f.year->setCurrentText(QStringLiteral("2000"));
-    FileDialog::setNextFileName(path);
+    TestFileDialog::setNextFileName(path);
     QTest::mouseClick(f.open, Qt::LeftButton);
 
     QCOMPARE(f.name->text(), QStringLiteral("ANNA"));
@@ -504,7 +504,7 @@ void TestSavedFiles::entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas()
         f.name->setText(QStringLiteral("MARY"));
         f.day->setCurrentText(QStringLiteral("12"));
         TestMessageBox::clearShown();
-        FileDialog::setNextFileName(path);
+        TestFileDialog::setNextFileName(path);
         QTest::mouseClick(f.open, Qt::LeftButton);
 
         QCOMPARE(f.name->text(), QStringLiteral("MARY"));

@@ -5,24 +5,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QQueue>
 
 namespace Zorvane {
 
 namespace {
-
-struct TestState
-{
-    bool on = false;
-    QQueue<QString> names;
-    FileDialog::Request last;
-};
-
-TestState &testState()
-{
-    static TestState s;
-    return s;
-}
 
 // Keeps the rules reading files rely on before the dialog closes. Opening: a name that exists as
 // typed is taken as typed (a name may end in "zvr" without a dot), and the suffix is appended only
@@ -85,47 +71,36 @@ private:
     FileDialog::Request m_request;
 };
 
-QString run(QWidget *parent, const FileDialog::Request &request)
+class QtFileDialog : public FileDialog
 {
-    TestState &t = testState();
-    t.last = request;
-    if (t.on)
-        return t.names.isEmpty() ? QString() : t.names.dequeue();
-
-    CheckedFileDialog dialog(parent, request);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
+public:
+    QString chooseFile(QWidget *parent, const Request &request) override
+    {
+        CheckedFileDialog dialog(parent, request);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+};
 
 } // namespace
+
+template <> FileDialog &Seam<FileDialog>::production()
+{
+    static QtFileDialog dialog;
+    return dialog;
+}
 
 QString FileDialog::getSaveFileName(QWidget *parent, const QString &title, const QString &filter,
                                     const QString &defaultSuffix)
 {
-    return run(parent, {title, filter, defaultSuffix, true});
+    return Seam<FileDialog>::get().chooseFile(parent, {title, filter, defaultSuffix, true});
 }
 
 QString FileDialog::getOpenFileName(QWidget *parent, const QString &title, const QString &filter,
                                     const QString &defaultSuffix)
 {
-    return run(parent, {title, filter, defaultSuffix, false});
-}
-
-void FileDialog::setTestMode(bool on)
-{
-    testState() = TestState{};
-    testState().on = on;
-}
-
-void FileDialog::setNextFileName(const QString &fileName)
-{
-    testState().names.enqueue(fileName);
-}
-
-const FileDialog::Request &FileDialog::lastRequest()
-{
-    return testState().last;
+    return Seam<FileDialog>::get().chooseFile(parent, {title, filter, defaultSuffix, false});
 }
 
 } // namespace Zorvane
