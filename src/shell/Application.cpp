@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "EntryForm.h"
 #include "FirstPaint.h"
+#include "SharedPaletteStyle.h"
 #include "SingleInstance.h"
 #include "Twips.h"
 
@@ -33,6 +34,8 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     // to showing the entry form again.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    // Over the desktop's own style, which it creates only when first asked to draw.
+    QApplication::setStyle(new SharedPaletteStyle);
 
     int status = 0;
     {
