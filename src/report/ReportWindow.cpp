@@ -294,6 +294,9 @@ void ReportWindow::Form_Unload()
 void ReportWindow::compose(const ReportSources &sources)
 {
     Composer c(m_rtb->document(), sources.display);
+    // One edit: the document is laid out once, not after every piece.
+    QTextCursor block = c.cursor();
+    block.beginEditBlock();
 
     c.plain(reportGeneratedBy() + kBlankLine);
     c.label(QStringLiteral("Name :- "));
@@ -324,6 +327,7 @@ void ReportWindow::compose(const ReportSources &sources)
     c.valueFromControl("lblSunSignDesc", kCrLf);
     c.value(reportGeneratedBy() + kCrLf);
 
+    block.endEditBlock();
     m_rtb->setTextCursor(c.cursor());
 }
 
