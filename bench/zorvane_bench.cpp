@@ -1,6 +1,7 @@
 // Zorvane's own start-up, run to the entry form's first paint ("startup"), or on through a
 // reading and a report, timing Proceed to the display's first paint and Print to the report's
-// first paint ("reading").
+// first paint ("reading"), or through 100 readings, each Proceed and Back, reporting the memory
+// held after the first and after the last ("readings").
 #include "BenchSupport.h"
 
 #include "Application.h"
@@ -13,9 +14,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 
 #include <cstring>
+
+#include <malloc.h>
+#include <unistd.h>
 
 namespace {
 
@@ -85,14 +90,57 @@ void runReading(Zorvane::Navigator &navigator)
     form.cmdProceed_Click();
 }
 
+// Resident memory now, after handing freed heap back, so that only what is still held counts.
+long residentKib()
+{
+    malloc_trim(0);
+    long pages = 0, resident = 0;
+    if (FILE *f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+void runReadings(Zorvane::Navigator &navigator)
+{
+    Zorvane::EntryForm &form = navigator.entryForm();
+    // The same reading each time, as Back and Proceed give: whatever differs is kept for good.
+    form.findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
+    form.findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(13);
+    form.findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
+    long afterFirst = 0;
+    const int readings = 100;
+    for (int i = 0; i < readings; ++i) {
+        QEventLoop painted;
+        new PaintWatch("frmDisplay", [&painted](QObject *) { painted.quit(); });
+        form.cmdProceed_Click();
+        painted.exec();
+        navigator.frame()->cmdBack_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        if (i == 0)
+            afterFirst = residentKib();
+    }
+    const long afterLast = residentKib();
+    std::printf("rss_after_first_kib %ld\nrss_after_%d_kib %ld\ngrowth_kib %ld\n", afterFirst,
+                readings, afterLast, afterLast - afterFirst);
+    std::fflush(stdout);
+    Zorvane::ShutDown();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const bool reading = argc > 1 && std::strcmp(argv[1], "reading") == 0;
-    return Zorvane::StartUp(1, argv, [reading](Zorvane::Navigator &navigator) {
+    const bool readings = argc > 1 && std::strcmp(argv[1], "readings") == 0;
+    return Zorvane::StartUp(1, argv, [reading, readings](Zorvane::Navigator &navigator) {
         Zorvane::EntryForm *form = &navigator.entryForm();
-        if (reading)
+        if (readings)
+            new Bench::FirstPaint(form, [&navigator] { runReadings(navigator); });
+        else if (reading)
             new Bench::FirstPaint(form, [&navigator] { runReading(navigator); });
         else
             Bench::quitAtFirstPaint(form);

@@ -9,6 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
+    dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     desktop-file-utils dpkg-dev file openbox bc
     appstream lintian man-db weston qt6-wayland
 )

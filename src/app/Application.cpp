@@ -6,6 +6,7 @@
 #include "EntryForm.h"
 #include "FirstPaint.h"
 #include "Navigator.h"
+#include "SharedPaletteStyle.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -127,6 +128,8 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     // to showing the entry form again.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    // Over the desktop's own style, which it creates only when first asked to draw.
+    QApplication::setStyle(new SharedPaletteStyle);
 
     Navigator navigator;
     EntryForm &entryForm = navigator.entryForm();

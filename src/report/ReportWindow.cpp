@@ -305,6 +305,9 @@ void ReportWindow::Form_Unload()
 void ReportWindow::compose(const ReportSources &sources)
 {
     Composer c(m_rtb->document(), sources.display);
+    // One edit: the document is laid out once, not after every piece.
+    QTextCursor block = c.cursor();
+    block.beginEditBlock();
 
     c.plain(reportGeneratedBy() + kBlankLine);
     c.label(QStringLiteral("Name :- "));
@@ -335,6 +338,7 @@ void ReportWindow::compose(const ReportSources &sources)
     c.valueFromControl(controlFor(&Reading::SunSignDesc), kCrLf);
     c.value(reportGeneratedBy() + kCrLf);
 
+    block.endEditBlock();
     m_rtb->setTextCursor(c.cursor());
 }
 

@@ -2,8 +2,16 @@
 # Drives the installed program in a real X server with real keyboard and mouse input, as a
 # person would: one reading from typing the name to saving, printing, going back and opening the
 # saved file again; the single-instance rule; the help link; screenshots of every window.
+# Every step waits, with a bound, for what it needs; clicks go where the program's screen-reader
+# tree says the control is.
 #   e2e.sh <build-dir> <output-dir>
 set -uo pipefail
+# A private session bus, so that the screen-reader tree can be read.
+if [ -z "${E2E_OWN_BUS:-}" ]; then
+    E2E_OWN_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v '^dbus-daemon' >&2)
+fi
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+HERE=$(cd "$(dirname "$0")" && pwd)
 
 BUILD=$(cd "$1" && pwd)
 OUT=$2
@@ -18,6 +26,7 @@ STEP="setting up"
 fail() {
     echo "E2E FAILED at step: $STEP${1:+ ($1)}" >&2
     import -window root "$OUT/failure.png" 2>/dev/null
+    cat "$SCRATCH/openbox.log" >&2 2>/dev/null
     echo "screenshots kept in $OUT" >&2
     exit 1
 }
@@ -54,9 +63,15 @@ wait_for 10 test -s "$SCRATCH/displayfd" || fail
 export DISPLAY=:$(head -n1 "$SCRATCH/displayfd")
 export QT_QPA_PLATFORM=xcb
 wait_for 10 xdpyinfo >/dev/null 2>&1 || fail
-openbox >/dev/null 2>&1 &
-WM_PID=$!
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' || fail "no window manager"
+# Started again should it give up on a server that has only just come up.
+wm_running() {
+    if ! kill -0 "${WM_PID:-}" 2>/dev/null; then
+        openbox >>"$SCRATCH/openbox.log" 2>&1 &
+        WM_PID=$!
+    fi
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && kill -0 "$WM_PID"
+}
+wait_for 10 wm_running || fail "no window manager"
 
 # A fresh user: own settings, own runtime folder, and a desktop URL opener that records.
 export HOME=$SCRATCH/home XDG_CONFIG_HOME=$SCRATCH/home/.config XDG_RUNTIME_DIR=$SCRATCH/run
@@ -72,7 +87,8 @@ unset BROWSER DEFAULT_BROWSER
 # Visible top-level windows with exactly this title.
 windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 count() { windows "$1" | wc -l; }
-width_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {split($2, s, "x"); print s[1]}'; }
+# 0 for a window that has just gone.
+width_of() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {split($2, s, "x"); w = s[1]} END {print w + 0}'; }
 # The visible program window at least / at most this wide.
 window_wider_than() {
     for w in $(windows "Zorvane v1.45"); do [ "$(width_of "$w")" -gt "$1" ] && echo "$w"; done
@@ -85,9 +101,42 @@ no_window_wider_than() { [ -z "$(window_wider_than "$1")" ]; }
 count_is() { [ "$(count "$1")" -eq "$2" ]; }
 count_at_least() { [ "$(count "$1")" -ge "$2" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
-shot() { import -window root "$OUT/$1.png" || fail "screenshot $1"; }
-press() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
-focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
+# A screenshot once two captures in a row agree: the windows have finished painting.
+shot() {
+    local end=$((SECONDS + 10))
+    : > "$SCRATCH/prev.rgb"
+    until import -window root -depth 8 "rgb:$SCRATCH/cur.rgb" 2>/dev/null &&
+        cmp -s "$SCRATCH/cur.rgb" "$SCRATCH/prev.rgb"; do
+        [ "$SECONDS" -ge "$end" ] && fail "the screen did not settle for $1"
+        mv "$SCRATCH/cur.rgb" "$SCRATCH/prev.rgb"
+    done
+    convert -size 1280x1024 -depth 8 "rgb:$SCRATCH/cur.rgb" "$OUT/$1.png" || fail "screenshot $1"
+}
+press() { xdotool key --clearmodifiers "$@"; }
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+focus() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+    wait_for 10 is_active "$1" || fail "window $1 did not take the keyboard"
+}
+# The newest visible window with this title, once it has the keyboard.
+active_window() {
+    local w
+    w=$(windows "$1" | tail -n1)
+    [ -n "$w" ] && is_active "$w" && echo "$w"
+}
+# The screen centre of the control that process $1's screen-reader tree names $2 (role $3).
+where() { "$HERE/where.py" "$@" 2>/dev/null; }
+located() { [ -n "$(where "$@")" ]; }
+click_on() {
+    wait_for 10 located "$@" || fail "no control named $2 is showing"
+    local xy
+    xy=$(where "$@")
+    xdotool mousemove $xy click 1
+}
+point_at() {
+    wait_for 10 located "$@" || fail "no control named $2 is showing"
+    xdotool mousemove $(where "$@")
+}
 encoded() { # the bytes of a reading file for name, day, month, year
     for v in "$@"; do
         printf '%s' "$v" | od -An -tu1 -v | tr -s ' ' '\n' | sed '/^$/d' |
@@ -103,7 +152,6 @@ ZV_PIDS=$FIRST
 wait_for 20 count_is "Zorvane v1.45" 1 || fail "the entry form did not appear"
 ENTRY=$(windows "Zorvane v1.45")
 focus "$ENTRY"
-sleep 0.5
 shot entry-form
 
 step "typing the name and choosing 14 March 1975"
@@ -114,7 +162,6 @@ press Tab
 xdotool type --delay 60 "March"
 press Tab
 xdotool type --delay 60 "1975"
-sleep 0.5
 shot entry-form-filled
 
 step "pressing the reading button"
@@ -123,26 +170,21 @@ wait_for 20 has_window_wider_than 1000 || fail "the frame did not open"
 FRAME=$(window_wider_than 1000)
 [ "$(width_of "$FRAME")" -ge 1270 ] || fail "the frame is not maximized"
 [ "$(count "Zorvane v1.45")" -eq 1 ] || fail "the entry form is still visible"
-sleep 1
 shot display-tab0
-eval "$(xdotool getwindowgeometry --shell "$FRAME")"
-FRAME_X=$X FRAME_Y=$Y
 
 step "looking at the other tabs"
-# The display is centred in the frame under the banner (41 px) and the name strip (24 px);
-# its tab strip starts 362 px into it, three tabs of 190 px, 40 px high.
-DISPLAY_LEFT=$(( (1280 - 933) / 2 ))
+three_tabs() { [ "$("$HERE/where.py" --tabs "$FIRST" 2>/dev/null | grep -c .)" -eq 3 ]; }
+wait_for 10 three_tabs || fail "the display does not show three tabs"
+TABS=()
+while IFS= read -r tab; do TABS+=("$tab"); done < <("$HERE/where.py" --tabs "$FIRST")
 for tab in 1 2; do
-    xdotool mousemove $((FRAME_X + DISPLAY_LEFT + 362 + 95 + 190 * tab)) $((FRAME_Y + 85)) click 1
-    sleep 0.5
+    click_on "$FIRST" "${TABS[$tab]}" "page tab"
     shot "display-tab$tab"
 done
 # Pointing at Malkhuth writes its help on the third tab.
-xdotool mousemove $((FRAME_X + DISPLAY_LEFT + 132)) $((FRAME_Y + 65 + 490))
-sleep 0.5
+point_at "$FIRST" Malkhuth
 shot display-sphere-help
-xdotool mousemove $((FRAME_X + DISPLAY_LEFT + 362 + 95)) $((FRAME_Y + 85)) click 1
-sleep 0.3
+click_on "$FIRST" "${TABS[0]}" "page tab"
 
 step "File > Print opens the report"
 focus "$FRAME"
@@ -151,20 +193,16 @@ press p
 wait_for 20 count_is "Zorvane v1.45" 2 || fail "the report did not open"
 REPORT=$(window_narrower_than 1000)
 [ -n "$REPORT" ] || fail "no report window"
-sleep 0.5
 shot report
 
 step "saving through the file dialog"
 focus "$REPORT"
 press alt+s
-wait_for 20 count_at_least "Zorvane" 1 || fail "the save dialog did not open"
-sleep 0.5
+wait_for 20 active_window "Zorvane" >/dev/null || fail "the save dialog did not open"
 shot save-dialog
 xdotool type --delay 30 "$OUT/anna"
 press Return
-wait_for 20 test -s "$OUT/anna.zvr" || fail "no file was saved"
-sleep 0.3
-cmp -s "$OUT/anna.zvr" <(encoded ANNA 14 March 1975) || fail "the saved bytes differ"
+wait_for 20 cmp -s "$OUT/anna.zvr" <(encoded ANNA 14 March 1975) || fail "the saved bytes differ"
 
 step "closing the report"
 focus "$REPORT"
@@ -183,7 +221,6 @@ step "Help > About Software"
 press alt+h
 press a
 wait_for 10 count_is "Zorvane v1.45" 2 || fail "the about box did not open"
-sleep 0.5
 shot about
 press Escape
 wait_for 10 count_is "Zorvane v1.45" 1 || fail "the about box did not close"
@@ -194,7 +231,6 @@ press alt+b
 wait_for 20 no_window_wider_than 1000 || fail "the frame did not close"
 wait_for 10 count_is "Zorvane v1.45" 1 || fail "the entry form did not come back"
 ENTRY=$(windows "Zorvane v1.45")
-sleep 0.5
 shot entry-form-after-back
 # The same inputs give the same file again.
 focus "$ENTRY"
@@ -207,13 +243,10 @@ wait_for 20 count_is "Zorvane v1.45" 2 || fail "the report did not open again"
 REPORT=$(window_narrower_than 1000)
 focus "$REPORT"
 press alt+s
-wait_for 20 count_at_least "Zorvane" 1 || fail "the save dialog did not open again"
-sleep 0.5
+wait_for 20 active_window "Zorvane" >/dev/null || fail "the save dialog did not open again"
 xdotool type --delay 30 "$OUT/anna-again.zvr"
 press Return
-wait_for 20 test -s "$OUT/anna-again.zvr" || fail "the second file was not saved"
-sleep 0.3
-cmp -s "$OUT/anna.zvr" "$OUT/anna-again.zvr" || fail "the inputs changed after Back"
+wait_for 20 cmp -s "$OUT/anna.zvr" "$OUT/anna-again.zvr" || fail "the inputs changed after Back"
 focus "$REPORT"
 press Escape
 wait_for 10 count_is "Zorvane v1.45" 1 || fail
@@ -227,13 +260,11 @@ focus "$ENTRY"
 press alt+f
 press Down
 press Return
-wait_for 20 count_is "Select the source file" 1 || fail "the open dialog did not open"
-sleep 0.5
+wait_for 20 active_window "Select the source file" >/dev/null || fail "the open dialog did not open"
 shot open-dialog
 xdotool type --delay 30 "$OUT/anna.zvr"
 press Return
 wait_for 20 has_window_wider_than 1000 || fail "the reading did not come back"
-sleep 1
 shot display-reopened
 ae=$(compare -metric AE "$OUT/display-tab0.png" "$OUT/display-reopened.png" null: 2>&1 >/dev/null)
 [ "${ae%% *}" -lt 200 ] 2>/dev/null || fail "the reopened reading looks different ($ae pixels)"
@@ -244,7 +275,6 @@ SECOND=$!
 ZV_PIDS="$FIRST $SECOND"
 wait_for 20 count_is "Zorvane" 1 || fail "no message from the second start"
 MSG=$(windows "Zorvane")
-sleep 0.3
 shot already-running
 focus "$MSG"
 press Return
@@ -275,7 +305,6 @@ step "a file handed over by the file manager opens its reading"
 FOURTH=$!
 ZV_PIDS=$FOURTH
 wait_for 20 has_window_wider_than 1000 || fail "the file's reading did not open"
-sleep 1
 shot display-from-file-manager
 ae=$(compare -metric AE "$OUT/display-tab0.png" "$OUT/display-from-file-manager.png" null: 2>&1 >/dev/null)
 [ "${ae%% *}" -lt 200 ] 2>/dev/null || fail "the reading from the file looks different ($ae pixels)"
