@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 
 namespace Zorvane {
 
@@ -35,6 +34,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     setWindowTitle(kVersionCaption);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    centreOnScreen();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kNavy);
     setPalette(pal);
@@ -108,13 +108,6 @@ bool AboutBox::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void AboutBox::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        centreOnScreen();
 }
 
 // On the screen, not over the window that opened it.
