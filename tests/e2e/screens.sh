@@ -11,6 +11,7 @@ OUT=$2
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 STAGE=$OUT/stage-screens
+rm -f "$OUT/screens-failure.png"
 
 STEP="setting up"
 fail() {
@@ -104,7 +105,7 @@ start_session() {
     wait_for 10 xdpyinfo >/dev/null 2>&1 || fail
     openbox >/dev/null 2>&1 &
     WM_PID=$!
-    wait_for 10 sh -c 'xprop -root _NET_WORKAREA 2>/dev/null | grep -q =' || fail "no window manager"
+    wait_for 30 sh -c 'xprop -root _NET_WORKAREA 2>/dev/null | grep -q =' || fail "no window manager"
 
     # A fresh user each time: own settings and runtime folder, so no earlier instance answers.
     export HOME=$SCRATCH/home-$size XDG_CONFIG_HOME=$SCRATCH/home-$size/.config
@@ -177,11 +178,16 @@ restore_fits() {
 start_session 800x600
 about_box_is_centred "$ENTRY"
 open_reading
-# The diagram lies at the display's left edge, where a wheel scrolls the frame's area.
+# The reading scrolled to its foot by dragging the handle of the frame's vertical scroll bar,
+# at its right edge above the 57 px button bar.
 eval "$(xdotool getwindowgeometry --shell "$FRAME")"
 shot screens-800x600-reading
-xdotool mousemove $((X + 150)) $((Y + 300))
-for _ in $(seq 12); do xdotool click 7 click 5; done
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove "$(($1 + 1))" "$(($2 + 1))" mousemove "$3" "$4"
+    xdotool mouseup 1
+}
+drag $((X + WIDTH - 8)) $((Y + 120)) $((X + WIDTH - 8)) $((Y + HEIGHT - 57 - 20))
 shot screens-800x600-reading-scrolled
 report_is_centred
 restore_fits
