@@ -21,7 +21,6 @@
 #include <QTest>
 
 #include <memory>
-#include <vector>
 
 using namespace Zorvane;
 using namespace Zorvane::Testing;

@@ -17,7 +17,8 @@ namespace Zorvane {
 void centreWhenFramed(QWidget *window, std::function<QRect()> area);
 
 // Sizes a window that is about to be shown maximized so that, restored, its frame with the
-// decorations of the windows framed so far fills the screen's available area and no more.
+// decorations of the windows framed so far fills the screen's available area and no more; once
+// restored it is measured again and made smaller where its own frame would still reach off it.
 void fillAvailableArea(QWidget *window, const QScreen *screen);
 
 } // namespace Zorvane
