@@ -6,7 +6,7 @@ BUILD_DIR=${ZORVANE_BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
     dbus at-spi2-core python3-gi gir1.2-atspi-2.0

@@ -22,7 +22,6 @@
 #include <QTest>
 
 #include <memory>
-#include <vector>
 
 using namespace Zorvane;
 using namespace Zorvane::Testing;

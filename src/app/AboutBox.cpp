@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 
 namespace Zorvane {
 
@@ -36,6 +35,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     setWindowTitle(kVersionCaption);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    centreOnScreen();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kNavy);
     setPalette(pal);
@@ -95,13 +95,6 @@ void AboutBox::cmdOK_Click()
 void AboutBox::lblHomePage_Click()
 {
     OpenHomePage();
-}
-
-void AboutBox::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        centreOnScreen();
 }
 
 // On the screen, not over the window that opened it.

@@ -21,9 +21,6 @@ public:
     void cmdOK_Click();
     void lblHomePage_Click();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void centreOnScreen();
 

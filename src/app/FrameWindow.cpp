@@ -177,11 +177,7 @@ void FrameWindow::MDIForm_Load()
 
     // Restored from maximized, the frame still covers the screen: the buttons stand at the
     // screen's right edge and would be cut off in a smaller frame.
-    if (s) {
-        move(s->availableGeometry().topLeft());
-        resize(s->availableGeometry().size());
-    }
-    fitWhenRestored(this);
+    fillAvailableArea(this, s);
 }
 
 void FrameWindow::cmdPrint_Click()

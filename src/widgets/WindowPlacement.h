@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QScreen;
 class QWidget;
 
 namespace Zorvane {
@@ -15,9 +16,9 @@ namespace Zorvane {
 // stand-in was wrong. Later moves, the user's included, are left alone.
 void centreWhenFramed(QWidget *window, std::function<QRect()> area);
 
-// A window restored from maximized keeps its frame, decorations included, inside its screen's
-// available area: it is made smaller where the window manager's title bar would push its bottom
-// off the screen.
-void fitWhenRestored(QWidget *window);
+// Sizes a window that is about to be shown maximized so that, restored, its frame with the
+// decorations of the windows framed so far fills the screen's available area and no more; once
+// restored it is measured again and made smaller where its own frame would still reach off it.
+void fillAvailableArea(QWidget *window, const QScreen *screen);
 
 } // namespace Zorvane
