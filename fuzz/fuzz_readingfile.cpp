@@ -1,26 +1,58 @@
-// Feeds arbitrary bytes to the reading-file reader, as a file chosen in the open dialog would.
+// Writes arbitrary bytes to a real file and opens it through the function the Open command
+// calls: the name check, the folder and regular-file checks, the non-blocking open and the
+// bounded reader.
+#include "MessageBox.h"
+#include "OpenReading.h"
 #include "ReadingFile.h"
 #include "ShiftCodec.h"
 
-#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+const QTemporaryDir &folder()
+{
+    static const QTemporaryDir dir;
+    return dir;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    const auto lines = Zorvane::ReadReadingFile(buffer);
-
-    for (const QString &line : lines) {
-        if (line.size() > Zorvane::kMaxLineBytes)
+    Zorvane::MessageBox::setTestMode(true);
+    // The first byte picks the name, so that refused names are reached as well.
+    static const char *const kNames[] = {"reading.zvr", "readingzvr", "reading.ZVR", "reading.txt"};
+    const char *name = kNames[size ? data[0] % 4 : 0];
+    const QString path = folder().filePath(QString::fromLatin1(name));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             std::abort();
-        // Every decoded line encodes back to bytes that decode to the same text.
-        const auto again = Zorvane::ShiftEncode(line);
-        if (!again || Zorvane::ShiftDecode(*again) != line)
-            std::abort();
+        file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
+
+    const auto lines = Zorvane::ReadChosenReadingFile(nullptr, path);
+    const bool refused = !Zorvane::MessageBox::shown().isEmpty();
+    // Exactly one outcome: the lines, or one message.
+    if (bool(lines) == refused || Zorvane::MessageBox::shown().size() > 1)
+        std::abort();
+    if (lines) {
+        for (const QString &line : *lines) {
+            if (line.size() > Zorvane::kMaxLineBytes)
+                std::abort();
+            // Every decoded line encodes back to bytes that decode to the same text.
+            const auto again = Zorvane::ShiftEncode(line);
+            if (!again || Zorvane::ShiftDecode(*again) != line)
+                std::abort();
+        }
+    }
+    Zorvane::MessageBox::clearShown();
+    QFile::remove(path);
     return 0;
 }

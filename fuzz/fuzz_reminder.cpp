@@ -1,26 +1,57 @@
-// Feeds arbitrary stored values to the reminder's date decoding, as a damaged or hand-edited
-// settings file would.
-#include "ReminderDate.h"
+// Writes arbitrary bytes as the settings file and runs the reminder's start-up check on it, as a
+// damaged or hand-edited settings file would reach it.
+#include "Clock.h"
+#include "MessageBox.h"
+#include "SettingsStore.h"
+#include "UpdateReminder.h"
+#include "UrlOpener.h"
 
-#include <QString>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+const QTemporaryDir &folder()
+{
+    static const QTemporaryDir dir;
+    return dir;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Settings values arrive as text of any characters.
-    const QString stored =
-        QString::fromUtf16(reinterpret_cast<const char16_t *>(data), qsizetype(size / 2));
-    const auto date = Zorvane::DecodeReminderDate(stored);
-    if (date) {
-        if (!date->isValid())
+    static const bool ready = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder().path());
+        Zorvane::MessageBox::setTestMode(true);
+        Zorvane::UrlOpener::setTestMode(true);
+        Zorvane::Clock::setToday(QDate(2024, 3, 10));
+        return QDir().mkpath(QFileInfo(Zorvane::SettingsStore::fileName()).path());
+    }();
+    if (!ready)
+        std::abort();
+    {
+        QFile file(Zorvane::SettingsStore::fileName());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             std::abort();
-        // A date read back is stored again as the same date.
-        if (Zorvane::DecodeReminderDate(Zorvane::EncodeReminderDate(*date)) != date)
-            std::abort();
+        file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    const QString latin1 = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
-    (void)Zorvane::DecodeReminderDate(latin1);
+
+    Zorvane::UpdateReminder(nullptr);
+    // At most the one question; a second run the same day asks nothing.
+    if (Zorvane::MessageBox::shown().size() > 1)
+        std::abort();
+    Zorvane::MessageBox::clearShown();
+    Zorvane::UpdateReminder(nullptr);
+    if (!Zorvane::MessageBox::shown().isEmpty())
+        std::abort();
+    Zorvane::UrlOpener::clearOpened();
     return 0;
 }
