@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "OpenReading.h"
 #include "ReadingFile.h"
+#include "SeamDoubles.h"
 #include "ShiftCodec.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ const QTemporaryDir &folder()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Zorvane::MessageBox::setTestMode(true);
+    Zorvane::Testing::TestMessageBox::setTestMode(true);
     // The first byte picks the name, so that refused names are reached as well.
     static const char *const kNames[] = {"reading.zvr", "readingzvr", "reading.ZVR", "reading.txt"};
     const char *name = kNames[size ? data[0] % 4 : 0];
@@ -38,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     const auto lines = Zorvane::ReadChosenReadingFile(nullptr, path);
-    const bool refused = !Zorvane::MessageBox::shown().isEmpty();
+    const bool refused = !Zorvane::Testing::TestMessageBox::shown().isEmpty();
     // Exactly one outcome: the lines, or one message.
-    if (bool(lines) == refused || Zorvane::MessageBox::shown().size() > 1)
+    if (bool(lines) == refused || Zorvane::Testing::TestMessageBox::shown().size() > 1)
         std::abort();
     if (lines) {
         for (const QString &line : *lines) {
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 std::abort();
         }
     }
-    Zorvane::MessageBox::clearShown();
+    Zorvane::Testing::TestMessageBox::clearShown();
     QFile::remove(path);
     return 0;
 }

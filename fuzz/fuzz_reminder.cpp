@@ -2,6 +2,7 @@
 // damaged or hand-edited settings file would reach it.
 #include "Clock.h"
 #include "MessageBox.h"
+#include "SeamDoubles.h"
 #include "SettingsStore.h"
 #include "UpdateReminder.h"
 #include "UrlOpener.h"
@@ -30,9 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const bool ready = [] {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder().path());
-        Zorvane::MessageBox::setTestMode(true);
-        Zorvane::UrlOpener::setTestMode(true);
-        Zorvane::Clock::setToday(QDate(2024, 3, 10));
+        Zorvane::Testing::TestMessageBox::setTestMode(true);
+        Zorvane::Testing::TestUrlOpener::setTestMode(true);
+        Zorvane::Testing::TestClock::setToday(QDate(2024, 3, 10));
         return QDir().mkpath(QFileInfo(Zorvane::SettingsStore::fileName()).path());
     }();
     if (!ready)
@@ -46,12 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Zorvane::UpdateReminder(nullptr);
     // At most the one question; a second run the same day asks nothing.
-    if (Zorvane::MessageBox::shown().size() > 1)
+    if (Zorvane::Testing::TestMessageBox::shown().size() > 1)
         std::abort();
-    Zorvane::MessageBox::clearShown();
+    Zorvane::Testing::TestMessageBox::clearShown();
     Zorvane::UpdateReminder(nullptr);
-    if (!Zorvane::MessageBox::shown().isEmpty())
+    if (!Zorvane::Testing::TestMessageBox::shown().isEmpty())
         std::abort();
-    Zorvane::UrlOpener::clearOpened();
+    Zorvane::Testing::TestUrlOpener::clearOpened();
     return 0;
 }
