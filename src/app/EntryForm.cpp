@@ -111,18 +111,6 @@ protected:
     }
 };
 
-// VB-style Trim: blanks only.
-QString trimBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 void keepNumber(qint16 &field, const QString &text)
 {
     bool ok = false;

@@ -44,6 +44,10 @@ enum class Validation
     ImpossibleDate,
 };
 
+// The name as stored and saved: blanks trimmed from both ends, and nothing else (tabs and other
+// white space stay, so that the report shows what the saved file holds).
+QString trimBlanks(const QString &text);
+
 // Checks in order: the untrimmed name is not empty; the day exists in the month (29 February is
 // always accepted). Positions are 0-based list positions, -1 when nothing is selected.
 Validation ValidateBirthData(const QString &nameText, qint16 monthPos, qint16 dayPos);

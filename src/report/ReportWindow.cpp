@@ -178,18 +178,6 @@ void printReport(const QTextEdit &box, QPrinter &printer, bool selectionOnly)
     doc.print(&printer);
 }
 
-// Blanks only, as the entry form trims the name: the report shows what the saved file holds.
-QString trimBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 // A PDF's trailer is written last, so a file that does not end in it was cut short (a full disk).
 bool pdfIsComplete(const QString &path)
 {
