@@ -127,6 +127,8 @@ press() { xdotool key --clearmodifiers "$@"; }
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 activated() {
     is_active "$1" && return
+    # A window manager that gave up on the fresh server is started again: it does the activating.
+    wm_running
     xdotool windowactivate "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null
     is_active "$1"
 }
