@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
 
-    const auto lines = Zorvane::ReadChosenReadingFile(nullptr, path);
+    const auto lines = Zorvane::readChosenReadingFile(nullptr, path);
     const bool refused = !Zorvane::Testing::TestMessageBox::shown().isEmpty();
     // Exactly one outcome: the lines, or one message.
     if (bool(lines) == refused || Zorvane::Testing::TestMessageBox::shown().size() > 1)

@@ -54,7 +54,7 @@ template <typename T = QWidget> T *part(QWidget *box, const char *name)
     return box->findChild<T *>(QLatin1StringView(name));
 }
 
-// Runs ShowAboutBox(parent) and, once the box is on screen, act on it. A box the action leaves
+// Runs showAboutBox(parent) and, once the box is on screen, act on it. A box the action leaves
 // open is closed afterwards so that the test never hangs; the result says whether that was needed.
 bool showAndAct(QWidget *parent, const std::function<void(QDialog *)> &act, QPointer<QDialog> *seen)
 {
@@ -70,7 +70,7 @@ bool showAndAct(QWidget *parent, const std::function<void(QDialog *)> &act, QPoi
             (*seen)->close();
         }
     });
-    ShowAboutBox(parent);
+    showAboutBox(parent);
     return leftOpen;
 }
 
@@ -212,7 +212,7 @@ void TestAboutBox::homePageLink_opensTheHomePageAndStaysOpen()
         &seen);
     QVERIFY(seen.isNull()); // discarded once closed
     QVERIFY(openAfterClick);
-    QCOMPARE(opened, QList<QUrl>{HomePageUrl()});
+    QCOMPARE(opened, QList<QUrl>{homePageUrl()});
     QVERIFY(!leftOpen);
 }
 

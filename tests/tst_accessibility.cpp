@@ -437,7 +437,7 @@ void TestAccessibility::display_cardPicturesNamedForTheCardTheyShow()
     // The name must match the picture on screen, not only the caption beside it.
     const auto verifyShows = [](QLabel *box, const QString &card) {
         QCOMPARE(nameOf(box), QStringLiteral("Card picture: ") + card);
-        QCOMPARE(rgb(box->pixmap().toImage()), rgb(QImage(CardPictureFile(card))));
+        QCOMPARE(rgb(box->pixmap().toImage()), rgb(QImage(cardPictureFile(card))));
     };
 
     DisplayWindow display;
@@ -465,7 +465,7 @@ void TestAccessibility::display_cardPicturesNamedForTheCardTheyShow()
                 display.findChild<QLabel *>(QLatin1StringView(row.cardName))->text();
             verifyShows(display.findChild<QLabel *>(QLatin1StringView(row.picture)), card);
             if (QTest::currentTestFailed()) {
-                qWarning("%s, %s", qPrintable(SunSignName(sign)), row.picture);
+                qWarning("%s, %s", qPrintable(sunSignName(sign)), row.picture);
                 return;
             }
         }

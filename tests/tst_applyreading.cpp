@@ -179,7 +179,7 @@ void TestApplyReading::everySignFillsTheDisplay()
         }
     }
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblSunSignName"))->text(),
-             SunSignName(SunSign(sign)));
+             sunSignName(SunSign(sign)));
 
     const QList<QPair<const char *, QString>> texts{
         {"txtOneSphereDesc", r.One.SphereDesc},      {"txtOneAngelDesc", r.One.AngelDesc},
@@ -207,7 +207,7 @@ void TestApplyReading::everySignFillsTheDisplay()
     for (const auto &p : pictures) {
         auto *box = d.findChild<QLabel *>(QLatin1StringView(p.box));
         QVERIFY2(box, p.box);
-        QCOMPARE(rgb(box->pixmap()), rgb(CardPicture(p.list, p.position)));
+        QCOMPARE(rgb(box->pixmap()), rgb(cardPicture(p.list, p.position)));
         QCOMPARE(box->size(), QSize(116, 152));
     }
 
@@ -273,7 +273,7 @@ void TestApplyReading::noSignWritesNothing()
     QCOMPARE(snapshot(d), before);
     QCOMPARE(paintedDiagram(*d.treeOfLife()), diagram);
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblSunSignDesc"))->text(),
-             PlaceholderPortrait());
+             placeholderPortrait());
 }
 
 void TestApplyReading::aMissingControlLosesOnlyItsOwnValue()
@@ -290,7 +290,7 @@ void TestApplyReading::aMissingControlLosesOnlyItsOwnValue()
     QCOMPARE(d.findChild<QPlainTextEdit *>(QStringLiteral("txtAboutYourPathsCards"))->toPlainText(),
              r.Path.CardDesc);
     QCOMPARE(rgb(d.findChild<QLabel *>(QStringLiteral("PicTwoSephirothsCard"))->pixmap()),
-             rgb(CardPicture(ImageList::SephirothsTwoCard, r.Two.CardPicture)));
+             rgb(cardPicture(ImageList::SephirothsTwoCard, r.Two.CardPicture)));
     QCOMPARE(d.treeOfLife()->circle(6)->color(), kHighlightMagenta);
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lbSephirothSTwoCardName"))->text(),
              QStringLiteral("The Tens"));

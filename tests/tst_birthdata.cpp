@@ -28,18 +28,18 @@ void TestBirthData::typedLowerCase_becomesCapitals()
 {
     QString name;
     for (const char c : {'a', 'n', 'n', 'a'}) {
-        const KeyFilterResult r = FilterNameKey(c);
+        const KeyFilterResult r = filterNameKey(c);
         QVERIFY(!r.refused);
         name.append(QChar(r.code));
     }
     QCOMPARE(name, QStringLiteral("ANNA"));
-    QCOMPARE(FilterNameKey('z').code, int('Z'));
+    QCOMPARE(filterNameKey('z').code, int('Z'));
 }
 
 void TestBirthData::typedCapitals_blankBackspaceEnter_pass()
 {
     for (const int code : {int('A'), int('Z'), 8, 13, 32}) {
-        const KeyFilterResult r = FilterNameKey(code);
+        const KeyFilterResult r = filterNameKey(code);
         QCOMPARE(r.code, code);
         QVERIFY(!r.refused);
     }
@@ -50,7 +50,7 @@ void TestBirthData::everythingElse_isRefused()
     // Digits, punctuation, neighbours of the letter ranges, accented letters, Ctrl+C, Ctrl+V, Tab.
     for (const int code : {int('7'), int('0'), int('@'), int('['), int('`'), int('{'), int('-'),
                            0xE9, 0xC4, 3, 22, 9, 127}) {
-        const KeyFilterResult r = FilterNameKey(code);
+        const KeyFilterResult r = filterNameKey(code);
         QVERIFY2(r.refused, qPrintable(QString::number(code)));
         QCOMPARE(r.code, 0);
     }
@@ -58,15 +58,15 @@ void TestBirthData::everythingElse_isRefused()
 
 void TestBirthData::pastedText_keepsLettersAndBlanksOnly()
 {
-    TextFilterResult r = FilterNameText(QStringLiteral("ann4\u00e9"));
+    TextFilterResult r = filterNameText(QStringLiteral("ann4\u00e9"));
     QCOMPARE(r.text, QStringLiteral("ANN"));
     QVERIFY(r.refused);
 
-    r = FilterNameText(QStringLiteral("mary ann"));
+    r = filterNameText(QStringLiteral("mary ann"));
     QCOMPARE(r.text, QStringLiteral("MARY ANN"));
     QVERIFY(!r.refused);
 
-    r = FilterNameText(QStringLiteral("a\tb\r\nc\u0100"));
+    r = filterNameText(QStringLiteral("a\tb\r\nc\u0100"));
     QCOMPARE(r.text, QStringLiteral("ABC"));
     QVERIFY(r.refused);
 }
@@ -114,10 +114,10 @@ void TestBirthData::yearAndUnselectedLists_takeNoPart()
 
 void TestBirthData::messages_areExact()
 {
-    QCOMPARE(ValidationMessage(Validation::EmptyName), QStringLiteral("Please Enter  Your Name !"));
-    QCOMPARE(ValidationMessage(Validation::ImpossibleDate),
+    QCOMPARE(validationMessage(Validation::EmptyName), QStringLiteral("Please Enter  Your Name !"));
+    QCOMPARE(validationMessage(Validation::ImpossibleDate),
              QStringLiteral("Please Enter Correct Date of Birth !"));
-    QVERIFY(ValidationMessage(Validation::Ok).isEmpty());
+    QVERIFY(validationMessage(Validation::Ok).isEmpty());
     QCOMPARE(kMsgOnlyLetters, QStringLiteral("Please Enter only Letters"));
 }
 

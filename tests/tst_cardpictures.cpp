@@ -76,8 +76,8 @@ void TestCardPictures::everyPositionShowsItsCard_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("stem");
     for (const ImageList list : kLists) {
-        for (int pos = 1; pos <= ImageListSize(list); ++pos) {
-            const QString name = ImageListCardName(list, pos);
+        for (int pos = 1; pos <= imageListSize(list); ++pos) {
+            const QString name = imageListCardName(list, pos);
             QVERIFY2(expectedStems().contains(name), qPrintable(name));
             QTest::addRow("list%d/%d %s", int(list), pos, qPrintable(name))
                 << list << pos << expectedStems().value(name);
@@ -91,13 +91,13 @@ void TestCardPictures::everyPositionShowsItsCard()
     QFETCH(int, position);
     QFETCH(QString, stem);
 
-    const QPixmap normal = CardPicture(list, position, 1.0);
+    const QPixmap normal = cardPicture(list, position, 1.0);
     QVERIFY(!normal.isNull());
     QCOMPARE(normal.devicePixelRatio(), 1.0);
     QCOMPARE(normal.deviceIndependentSize().toSize(), kCardPictureSize);
     QCOMPARE(rgb(normal.toImage()), rgb(QImage(":/content/cards/" + stem + ".jpg")));
 
-    const QPixmap dense = CardPicture(list, position, 2.0);
+    const QPixmap dense = cardPicture(list, position, 2.0);
     QVERIFY(!dense.isNull());
     QCOMPARE(dense.devicePixelRatio(), 2.0);
     QCOMPARE(dense.size(), kCardPictureSize * 2);
@@ -105,7 +105,7 @@ void TestCardPictures::everyPositionShowsItsCard()
     QCOMPARE(rgb(dense.toImage()), rgb(QImage(":/content/cards/" + stem + "@2x.jpg")));
 
     // Fractional scaling still picks the sharper file.
-    QCOMPARE(CardPicture(list, position, 1.25).devicePixelRatio(), 2.0);
+    QCOMPARE(cardPicture(list, position, 1.25).devicePixelRatio(), 2.0);
 }
 
 void TestCardPictures::pictureFilesAreJpegsOfTheirSize_data()
@@ -142,8 +142,8 @@ void TestCardPictures::cardsAreDistinct()
     QSet<QByteArray> seen;
     int count = 0;
     for (const ImageList list : {ImageList::SephirothsOneCard, ImageList::PathsCard}) {
-        for (int pos = 1; pos <= ImageListSize(list); ++pos) {
-            const QImage image = rgb(CardPicture(list, pos, 1.0).toImage());
+        for (int pos = 1; pos <= imageListSize(list); ++pos) {
+            const QImage image = rgb(cardPicture(list, pos, 1.0).toImage());
             seen << QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes()));
             ++count;
         }
@@ -168,26 +168,26 @@ void TestCardPictures::positionsWithoutCardGiveNothing()
 {
     QFETCH(ImageList, list);
     QFETCH(int, position);
-    QVERIFY(CardPicture(list, position).isNull());
-    QVERIFY(CardPicture(list, position, 1.0).isNull());
-    QVERIFY(CardPicture(list, position, 2.0).isNull());
+    QVERIFY(cardPicture(list, position).isNull());
+    QVERIFY(cardPicture(list, position, 1.0).isNull());
+    QVERIFY(cardPicture(list, position, 2.0).isNull());
 }
 
 void TestCardPictures::densityFollowsTheApplication()
 {
     const qreal expected = qGuiApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
-    const QPixmap picture = CardPicture(ImageList::PathsCard, 11);
+    const QPixmap picture = cardPicture(ImageList::PathsCard, 11);
     QCOMPARE(picture.devicePixelRatio(), expected);
     QCOMPARE(picture.deviceIndependentSize().toSize(), kCardPictureSize);
 }
 
 void TestCardPictures::repeatedRequestsShareOneDecode()
 {
-    const QPixmap first = CardPicture(ImageList::SephirothsTwoCard, 7, 1.0);
-    const QPixmap again = CardPicture(ImageList::SephirothsTwoCard, 7, 1.0);
+    const QPixmap first = cardPicture(ImageList::SephirothsTwoCard, 7, 1.0);
+    const QPixmap again = cardPicture(ImageList::SephirothsTwoCard, 7, 1.0);
     QCOMPARE(again.cacheKey(), first.cacheKey());
     // The 1x and 2x pictures are separate entries, not one rescaled.
-    QVERIFY(CardPicture(ImageList::SephirothsTwoCard, 7, 2.0).cacheKey() != first.cacheKey());
+    QVERIFY(cardPicture(ImageList::SephirothsTwoCard, 7, 2.0).cacheKey() != first.cacheKey());
 }
 
 void TestCardPictures::handIsASmallPalettePicture()
@@ -241,7 +241,7 @@ void TestCardPictures::handHotSpotIsTheFingerTip()
 
 void TestCardPictures::iconShipsEverySize()
 {
-    const QList<QSize> available = AppIcon().availableSizes();
+    const QList<QSize> available = appIcon().availableSizes();
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         QImageReader reader(QStringLiteral(":/content/icons/zorvane-%1.png").arg(size));
         QCOMPARE(reader.format(), QByteArray("png"));

@@ -508,7 +508,7 @@ void TestDisplay::textPanelsWrapAndScrollVertically()
 void TestDisplay::cardPicturesStartOnJustice()
 {
     DisplayWindow d;
-    const QImage justice = rgb(CardPicture(ImageList::PathsCard, 2));
+    const QImage justice = rgb(cardPicture(ImageList::PathsCard, 2));
     QVERIFY(!justice.isNull());
     for (const char *name : kCardPictures) {
         auto *box = child<QLabel>(d, name);
@@ -521,7 +521,7 @@ void TestDisplay::cardPicturesStartOnJustice()
     }
     // A picture that is not there leaves the box as it was.
     auto *box = child<QLabel>(d, "picPathsCard");
-    setPicture(box, CardPicture(ImageList::SephirothsOneCard, 12));
+    setPicture(box, cardPicture(ImageList::SephirothsOneCard, 12));
     QCOMPARE(rgb(box->pixmap()), justice);
 }
 
@@ -566,7 +566,7 @@ void TestDisplay::hoveringASphereWritesTheHelp()
     QFETCH(int, text);
     const auto d = shownDisplay();
     QVERIFY(d);
-    const QString expected = ReadingTexts().sphere[std::size_t(text)];
+    const QString expected = readingTexts().sphere[std::size_t(text)];
     QVERIFY(!expected.isEmpty());
 
     hoverCentre(*d, d->treeOfLife()->sphereLabel(index));

@@ -391,7 +391,7 @@ void TestEntryForm::webLinks_bannerAndHelpMenu()
     QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(-5, -5));
 
     QCOMPARE(TestUrlOpener::opened(),
-             QList<QUrl>({HelpPageUrl(), HomePageUrl(), DownloadPageUrl(), HomePageUrl()}));
+             QList<QUrl>({helpPageUrl(), homePageUrl(), downloadPageUrl(), homePageUrl()}));
     QVERIFY(TestMessageBox::shown().isEmpty());
 }
 
@@ -738,7 +738,7 @@ void TestEntryForm::open_putsTheFileIntoTheInputsAndProceeds()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("anna.zvr"));
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
     TestFileDialog::setNextFileName(path);
 
     QTest::mouseClick(child("cmdOpen"), Qt::LeftButton);
@@ -756,7 +756,7 @@ void TestEntryForm::open_putsTheFileIntoTheInputsAndProceeds()
     m_app->frame()->cmdBack_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QString other = dir.filePath(QStringLiteral("ben.zvr"));
-    QVERIFY(WriteReadingFile(other, {QStringLiteral("ben"), 2001, QStringLiteral("July"), 4}).ok);
+    QVERIFY(writeReadingFile(other, {QStringLiteral("ben"), 2001, QStringLiteral("July"), 4}).ok);
     TestFileDialog::setNextFileName(other);
     action("mnuOpenPreviouslySavedKabbalah")->trigger();
     QCOMPARE(name()->text(), QStringLiteral("ben"));
@@ -770,7 +770,7 @@ void TestEntryForm::open_valueMatchingNoEntry_leavesThatList()
     setDate(5, 6, 1960);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("odd.zvr"));
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("march"), 32}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("march"), 32}).ok);
     TestFileDialog::setNextFileName(path);
     m_form->cmdOpen_Click();
     QCOMPARE(list("cboDate")->currentText(), QStringLiteral("5"));

@@ -280,7 +280,7 @@ void TestFrame::narrowScreen_scrollsToEveryPixelOfTheDisplay()
 
 void TestFrame::layout_onA1280PixelScreen()
 {
-    const FrameLefts l = FrameLayout(19200, 4000, 1200, 13995);
+    const FrameLefts l = frameLayout(19200, 4000, 1200, 13995);
     QCOMPARE(l.print, 15240.0);
     QCOMPARE(l.back, 16540.0);
     QCOMPARE(l.exit, 17845.0);
@@ -356,7 +356,7 @@ void TestFrame::webLinks_bannerAndHelpMenu()
     QTest::mouseClick(child("lblQuillmereBanner"), Qt::LeftButton);
     QTest::mouseClick(child("lblSoftwareName"), Qt::LeftButton);
     QCOMPARE(TestUrlOpener::opened(),
-             QList<QUrl>({HelpPageUrl(), HomePageUrl(), DownloadPageUrl(), HomePageUrl()}));
+             QList<QUrl>({helpPageUrl(), homePageUrl(), downloadPageUrl(), homePageUrl()}));
 }
 
 void TestFrame::aboutItem_showsTheAboutBoxModally()

@@ -78,13 +78,13 @@ void TestOpenArgument::onlyASingleArgumentIsAFile()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, file);
-    QCOMPARE(ReadingFileArgument(arguments), file);
+    QCOMPARE(readingFileArgument(arguments), file);
 }
 
 void TestOpenArgument::file_showsItsReading()
 {
     const QString path = m_dir.filePath(QStringLiteral("anna.zvr"));
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
 
     Navigator app;
 
@@ -108,7 +108,7 @@ void TestOpenArgument::file_showsItsReading()
 void TestOpenArgument::notEndingInZvr_isRefusedWithTheMessage()
 {
     const QString path = m_dir.filePath(QStringLiteral("anna.ZVR"));
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 14}).ok);
 
     Navigator app;
 

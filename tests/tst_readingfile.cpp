@@ -88,24 +88,24 @@ void TestReadingFile::decode_skipsBytesBelow85()
 
 void TestReadingFile::textForm_roundTrips()
 {
-    const auto encoded = ShiftEncodeText(u"Duration");
+    const auto encoded = shiftEncodeText(u"Duration");
     QVERIFY(encoded.has_value());
     QVERIFY(!encoded->contains(QStringLiteral("Duration")));
-    QCOMPARE(ShiftDecodeText(*encoded), QStringLiteral("Duration"));
-    QCOMPARE(ShiftDecodeText(u"2026-12-07"), QString()); // never encoded: nothing survives
-    QCOMPARE(ShiftDecodeText(QString(QChar(0x2603))), QString());
+    QCOMPARE(shiftDecodeText(*encoded), QStringLiteral("Duration"));
+    QCOMPARE(shiftDecodeText(u"2026-12-07"), QString()); // never encoded: nothing survives
+    QCOMPARE(shiftDecodeText(QString(QChar(0x2603))), QString());
 }
 
 void TestReadingFile::annaExample_isByteForByte()
 {
     const BirthData anna{QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7};
-    const EncodeResult r = EncodeReadingFile(anna);
+    const EncodeResult r = encodeReadingFile(anna);
     QVERIFY(r.bytes.has_value());
     QCOMPARE(*r.bytes, annaBytes());
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("anna.zvr"));
-    QVERIFY(WriteReadingFile(path, anna).ok);
+    QVERIFY(writeReadingFile(path, anna).ok);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), annaBytes());
@@ -116,8 +116,8 @@ void TestReadingFile::write_thenRead_roundTrips()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("reading.zvr"));
     const BirthData data{QStringLiteral("MARY ANN"), 2050, QStringLiteral("December"), 31};
-    QVERIFY(WriteReadingFile(path, data).ok);
-    const ReadResult r = ReadReadingFile(path);
+    QVERIFY(writeReadingFile(path, data).ok);
+    const ReadResult r = readReadingFile(path);
     QVERIFY(r.ok);
     QCOMPARE(r.lines[0], QStringLiteral("MARY ANN"));
     QCOMPARE(r.lines[1], QStringLiteral("31"));
@@ -129,9 +129,9 @@ void TestReadingFile::write_unencodableName_failsAndLeavesOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.zvr"));
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
     const FileResult r =
-        WriteReadingFile(path, {QStringLiteral("J\u00d6RG\u0100"), 1975, QStringLiteral("March"), 7});
+        writeReadingFile(path, {QStringLiteral("J\u00d6RG\u0100"), 1975, QStringLiteral("March"), 7});
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
     QFile f(path);
@@ -142,7 +142,7 @@ void TestReadingFile::write_unencodableName_failsAndLeavesOldFile()
 void TestReadingFile::write_intoMissingFolder_reportsTheReason()
 {
     QTemporaryDir dir;
-    const FileResult r = WriteReadingFile(dir.filePath(QStringLiteral("no/such/folder/x.zvr")),
+    const FileResult r = writeReadingFile(dir.filePath(QStringLiteral("no/such/folder/x.zvr")),
                                           {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7});
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
@@ -152,9 +152,9 @@ void TestReadingFile::write_overAnExistingFile_keepsItsPermissions()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("shared.zvr"));
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
     QVERIFY(chmod(QFile::encodeName(path).constData(), 0640) == 0);
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("LEE"), 1980, QStringLiteral("May"), 1}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("LEE"), 1980, QStringLiteral("May"), 1}).ok);
     struct stat st{};
     QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
     QCOMPARE(st.st_mode & 07777, mode_t(0640));
@@ -164,7 +164,7 @@ void TestReadingFile::write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("good.zvr"));
-    QVERIFY(WriteReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
     const QStringList before = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
 
     // A file-size limit below the new content makes the write fail the way a full disk does.
@@ -173,7 +173,7 @@ void TestReadingFile::write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy()
             signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{8, 8};
             setrlimit(RLIMIT_FSIZE, &limit);
-            const FileResult r = WriteReadingFile(
+            const FileResult r = writeReadingFile(
                 path, {QStringLiteral("MARY ANN SMITH"), 2024, QStringLiteral("December"), 31});
             return r.ok ? QByteArray("saved") : "failed:" + r.error.toUtf8();
         },
@@ -194,7 +194,7 @@ std::array<QString, kReadingFileLines> readBytes(const QByteArray &bytes)
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return ReadReadingFile(buffer);
+    return readReadingFile(buffer);
 }
 
 QByteArray line(const char *text)
@@ -302,10 +302,10 @@ void TestReadingFile::read_hugeLine_isCappedAndBounded()
 void TestReadingFile::read_folderOrMissingFile_reportsIt()
 {
     QTemporaryDir dir;
-    ReadResult r = ReadReadingFile(dir.path());
+    ReadResult r = readReadingFile(dir.path());
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
-    r = ReadReadingFile(dir.filePath(QStringLiteral("missing.zvr")));
+    r = readReadingFile(dir.filePath(QStringLiteral("missing.zvr")));
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
 }
@@ -317,7 +317,7 @@ void TestReadingFile::read_pipe_isRefusedWithoutBlocking()
     QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     const auto result = inChild(
         [&]() -> QByteArray {
-            const ReadResult r = ReadReadingFile(path);
+            const ReadResult r = readReadingFile(path);
             return r.ok ? QByteArray("read") : "refused:" + r.error.toUtf8();
         },
         1000);
@@ -336,7 +336,7 @@ void TestReadingFile::read_gigabyteWithoutLineEnds_staysSmall()
     }
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
-    const ReadResult r = ReadReadingFile(path);
+    const ReadResult r = readReadingFile(path);
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     QVERIFY(r.ok);

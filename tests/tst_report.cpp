@@ -308,7 +308,7 @@ void TestReport::linkLabels_openTheHomePage()
         TestUrlOpener::clearOpened();
         auto *label = report.findChild<QLabel *>(QLatin1StringView(name));
         QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{HomePageUrl()});
+        QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{homePageUrl()});
     }
 }
 
@@ -440,7 +440,7 @@ void TestReport::webAddresses()
     QFETCH(QStringList, hrefs);
     QStringList foundShown;
     QStringList foundHrefs;
-    for (const WebAddress &a : FindWebAddresses(text)) {
+    for (const WebAddress &a : findWebAddresses(text)) {
         foundShown << text.mid(a.start, a.length);
         foundHrefs << a.href;
     }
@@ -600,7 +600,7 @@ void TestReport::closingAndReopening_keepsLinksWorking()
     };
     for (int i = 0; i < 2; ++i) {
         QTimer::singleShot(0, &frame, pressLinkThenClose);
-        ShowReport(&frame, sources());
+        showReport(&frame, sources());
         // Closed means gone: every Print builds its own report.
         QTRY_VERIFY(!frame.findChild<QDialog *>(QStringLiteral("frmSave")));
     }

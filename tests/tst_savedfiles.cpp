@@ -285,7 +285,7 @@ void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
     int closedAt = 0;
     QString nameFilter;
     answerRealDialog({dir.filePath(QStringLiteral("readingzvr"))}, &closedAt, &nameFilter);
-    auto lines = ChooseAndReadReadingFile(nullptr);
+    auto lines = chooseAndReadReadingFile(nullptr);
     QCOMPARE(closedAt, 0);
     QVERIFY(lines);
     QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
@@ -294,7 +294,7 @@ void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
 
     // The suffix is added only to a name that does not exist as typed.
     answerRealDialog({dir.filePath(QStringLiteral("anna"))}, &closedAt);
-    lines = ChooseAndReadReadingFile(nullptr);
+    lines = chooseAndReadReadingFile(nullptr);
     QCOMPARE(closedAt, 0);
     QVERIFY(lines);
     QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
@@ -303,7 +303,7 @@ void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
 
 void TestSavedFiles::open_cancel_isSilent()
 {
-    QCOMPARE(ChooseAndReadReadingFile(nullptr), std::nullopt);
+    QCOMPARE(chooseAndReadReadingFile(nullptr), std::nullopt);
     const TestFileDialog::Request &asked = TestFileDialog::lastRequest();
     QVERIFY(!asked.save);
     QCOMPARE(asked.title, QStringLiteral("Select the source file"));
@@ -324,7 +324,7 @@ void TestSavedFiles::open_readsBackWhatWasSaved()
     const QByteArray saved = contents(path);
 
     TestFileDialog::setNextFileName(path);
-    const auto lines = ChooseAndReadReadingFile(nullptr);
+    const auto lines = chooseAndReadReadingFile(nullptr);
     QVERIFY(lines);
     QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
                          QStringLiteral("MARY ANN SMITH"), QStringLiteral("31"),
@@ -354,7 +354,7 @@ void TestSavedFiles::open_nameMustEndInLowerCaseZvr()
     write(path, annaBytes());
 
     TestFileDialog::setNextFileName(path);
-    const auto lines = ChooseAndReadReadingFile(nullptr);
+    const auto lines = chooseAndReadReadingFile(nullptr);
     if (accepted) {
         QVERIFY(lines);
         QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
@@ -373,7 +373,7 @@ void TestSavedFiles::open_shortAndLongFiles()
     const QString twoLines = m_dir.filePath(QStringLiteral("two.zvr"));
     write(twoLines, annaBytes().left(8)); // ANNA, 7
     TestFileDialog::setNextFileName(twoLines);
-    auto lines = ChooseAndReadReadingFile(nullptr);
+    auto lines = chooseAndReadReadingFile(nullptr);
     QVERIFY(lines);
     QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
                          QStringLiteral("ANNA"), QStringLiteral("7"), {}, {}}));
@@ -385,7 +385,7 @@ void TestSavedFiles::open_shortAndLongFiles()
     const QString nineLines = m_dir.filePath(QStringLiteral("nine.zvr"));
     write(nineLines, nine);
     TestFileDialog::setNextFileName(nineLines);
-    lines = ChooseAndReadReadingFile(nullptr);
+    lines = chooseAndReadReadingFile(nullptr);
     QVERIFY(lines);
     QCOMPARE(*lines, (std::array<QString, kReadingFileLines>{
                          QStringLiteral("ANNA"), QStringLiteral("7"), QStringLiteral("March"),
@@ -402,7 +402,7 @@ void TestSavedFiles::open_whatCannotBeRead_isReportedNotEmptied()
     for (const QString &path : paths) {
         TestMessageBox::clearShown();
         TestFileDialog::setNextFileName(path);
-        QCOMPARE(ChooseAndReadReadingFile(nullptr), std::nullopt);
+        QCOMPARE(chooseAndReadReadingFile(nullptr), std::nullopt);
         QCOMPARE(TestMessageBox::shown().size(), 1);
         const TestMessageBox::Record &box = TestMessageBox::shown().constFirst();
         QCOMPARE(box.icon, QMessageBox::Critical);

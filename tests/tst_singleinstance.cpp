@@ -119,11 +119,11 @@ void TestSingleInstance::secondHolder_isRefusedWhileTheFirstLives()
 void TestSingleInstance::refusal_tellsTheUserOnce()
 {
     const SingleInstance first(m_dir->path());
-    QVERIFY(ProceedAsOnlyInstance(first));
+    QVERIFY(proceedAsOnlyInstance(first));
     QVERIFY(TestMessageBox::shown().isEmpty());
 
     const SingleInstance second(m_dir->path());
-    QVERIFY(!ProceedAsOnlyInstance(second));
+    QVERIFY(!proceedAsOnlyInstance(second));
     QCOMPARE(TestMessageBox::shown().size(), 1);
     const TestMessageBox::Record &box = TestMessageBox::shown().constFirst();
     QCOMPARE(box.text, QStringLiteral("Application is already running"));
@@ -205,7 +205,7 @@ void TestSingleInstance::unusableFolder_doesNotKeepTheUserOut()
 
     const SingleInstance instance(notADir);
     QVERIFY(instance.isFirst());
-    QVERIFY(ProceedAsOnlyInstance(instance));
+    QVERIFY(proceedAsOnlyInstance(instance));
     QVERIFY(TestMessageBox::shown().isEmpty());
 }
 

@@ -132,7 +132,7 @@ void TestSunSign::names_areTheDisplayNames()
         QStringLiteral("Libra"),  QStringLiteral("Scorpio"), QStringLiteral("Sagittarius"),
         QStringLiteral("Capricorn"), QStringLiteral("Aquarius"), QStringLiteral("Pisces")};
     for (int i = 0; i < kSignCount; ++i)
-        QCOMPARE(SunSignName(SunSign(i)), expected.at(i));
+        QCOMPARE(sunSignName(SunSign(i)), expected.at(i));
 }
 
 QTEST_GUILESS_MAIN(TestSunSign)

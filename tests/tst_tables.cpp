@@ -39,10 +39,10 @@ private slots:
 void TestTables::pathLocations_nameTheSignsTwoSephirothLowerFirst()
 {
     for (const SignRow &sign : SignTable) {
-        const PathRow &path = PathRowOf(sign.path);
+        const PathRow &path = pathRowOf(sign.path);
         const QString expected = QStringLiteral("Connecting path between %1 and %2")
-                                     .arg(QLatin1StringView(SephiraRowOf(sign.one).name),
-                                          QLatin1StringView(SephiraRowOf(sign.two).name));
+                                     .arg(QLatin1StringView(sephiraRowOf(sign.one).name),
+                                          QLatin1StringView(sephiraRowOf(sign.two).name));
         QCOMPARE(QLatin1StringView(path.location), expected);
     }
 }
@@ -53,10 +53,10 @@ void TestTables::signs_haveSephiraOneLowerAndDistinctPaths()
     for (int i = 0; i < kSignCount; ++i) {
         const SignRow &row = SignTable[std::size_t(i)];
         QCOMPARE(row.sign, SunSign(i));
-        QVERIFY(SephiraNumber(row.one) < SephiraNumber(row.two));
-        QVERIFY(SephiraNumber(row.one) >= 2);
+        QVERIFY(sephiraNumber(row.one) < sephiraNumber(row.two));
+        QVERIFY(sephiraNumber(row.one) >= 2);
         paths.insert(int(row.path));
-        QCOMPARE(PathRowOf(row.path).path, row.path);
+        QCOMPARE(pathRowOf(row.path).path, row.path);
     }
     QCOMPARE(paths.size(), kSignCount);
 }
@@ -64,43 +64,43 @@ void TestTables::signs_haveSephiraOneLowerAndDistinctPaths()
 void TestTables::picturePositions_pointAtTheirCardsInTheImageLists()
 {
     for (const SephiraCardRow &card : SephiraCardTable) {
-        QCOMPARE(ImageListCardName(ImageList::SephirothsOneCard, card.picture),
+        QCOMPARE(imageListCardName(ImageList::SephirothsOneCard, card.picture),
                  QLatin1StringView(card.cardName));
-        QCOMPARE(ImageListCardName(ImageList::SephirothsTwoCard, card.picture),
+        QCOMPARE(imageListCardName(ImageList::SephirothsTwoCard, card.picture),
                  QLatin1StringView(card.cardName));
     }
     for (const PathRow &path : PathTable)
-        QCOMPARE(ImageListCardName(ImageList::PathsCard, path.picture),
+        QCOMPARE(imageListCardName(ImageList::PathsCard, path.picture),
                  QLatin1StringView(path.card));
     // The initial picture of every card box.
-    QCOMPARE(ImageListCardName(ImageList::PathsCard, 2), QStringLiteral("Justice"));
+    QCOMPARE(imageListCardName(ImageList::PathsCard, 2), QStringLiteral("Justice"));
 }
 
 void TestTables::imageLists_haveNoCardOutsideTheirPositions()
 {
-    QCOMPARE(ImageListSize(ImageList::SephirothsOneCard), 11);
-    QCOMPARE(ImageListSize(ImageList::PathsCard), 12);
+    QCOMPARE(imageListSize(ImageList::SephirothsOneCard), 11);
+    QCOMPARE(imageListSize(ImageList::PathsCard), 12);
     for (const ImageList list :
          {ImageList::SephirothsOneCard, ImageList::SephirothsTwoCard, ImageList::PathsCard}) {
-        QVERIFY(ImageListCardName(list, 0).isEmpty());
-        QVERIFY(ImageListCardName(list, -1).isEmpty());
-        QVERIFY(ImageListCardName(list, 13).isEmpty());
+        QVERIFY(imageListCardName(list, 0).isEmpty());
+        QVERIFY(imageListCardName(list, -1).isEmpty());
+        QVERIFY(imageListCardName(list, 13).isEmpty());
         // Alphabetical order of names.
-        for (int p = 2; p <= ImageListSize(list); ++p)
-            QVERIFY(ImageListCardName(list, p - 1) < ImageListCardName(list, p));
+        for (int p = 2; p <= imageListSize(list); ++p)
+            QVERIFY(imageListCardName(list, p - 1) < imageListCardName(list, p));
     }
-    QVERIFY(ImageListCardName(ImageList::SephirothsTwoCard, 12).isEmpty());
+    QVERIFY(imageListCardName(ImageList::SephirothsTwoCard, 12).isEmpty());
 }
 
 void TestTables::quotedTexts_areKeptLetterForLetter()
 {
-    QCOMPARE(QLatin1StringView(SephiraRowOf(Sephira::Tiphereth).keyword),
+    QCOMPARE(QLatin1StringView(sephiraRowOf(Sephira::Tiphereth).keyword),
              QStringLiteral("Beauty, Equilibirum"));
-    QCOMPARE(QLatin1StringView(SephiraRowOf(Sephira::Hod).metal),
+    QCOMPARE(QLatin1StringView(sephiraRowOf(Sephira::Hod).metal),
              QStringLiteral("Mercury/ Quicksilver"));
-    QCOMPARE(QLatin1StringView(PathRowOf(PathKey::Tzaddi).planet), QStringLiteral("Uranus / Saturn"));
-    QCOMPARE(QLatin1StringView(PathRowOf(PathKey::Zaini).name), QStringLiteral("Path Of Zaini"));
-    QVERIFY(QLatin1StringView(PathRowOf(PathKey::Zaini).hebrewLetter).startsWith(u"Zain,"));
+    QCOMPARE(QLatin1StringView(pathRowOf(PathKey::Tzaddi).planet), QStringLiteral("Uranus / Saturn"));
+    QCOMPARE(QLatin1StringView(pathRowOf(PathKey::Zaini).name), QStringLiteral("Path Of Zaini"));
+    QVERIFY(QLatin1StringView(pathRowOf(PathKey::Zaini).hebrewLetter).startsWith(u"Zain,"));
     // Some Hebrew-letter texts end with a full stop, others do not.
     const QSet<PathKey> withStop{PathKey::Yod, PathKey::Lamed, PathKey::Nun, PathKey::Samekh,
                                  PathKey::Tzaddi};
@@ -114,7 +114,7 @@ void TestTables::highlight_data()
     QTest::addColumn<Sephira>("one");
     QTest::addColumn<Sephira>("two");
     auto row = [](SunSign s, Sephira one, Sephira two) {
-        QTest::newRow(qPrintable(SunSignName(s))) << s << one << two;
+        QTest::newRow(qPrintable(sunSignName(s))) << s << one << two;
     };
     row(SunSign::Aries, Sephira::Chokmah, Sephira::Tiphereth);
     row(SunSign::Taurus, Sephira::Chokmah, Sephira::Chesed);
@@ -133,7 +133,7 @@ void TestTables::highlight_data()
 void TestTables::highlight()
 {
     QFETCH(SunSign, sign);
-    const Highlight h = HighlightFor(sign);
+    const Highlight h = highlightFor(sign);
     QCOMPARE(h.sign, sign);
     QTEST(h.one, "one");
     QTEST(h.two, "two");
@@ -147,8 +147,8 @@ void TestTables::reading_fillsEveryFieldFromTheTables()
     QCOMPARE(r.SunSignDesc.size(), 726);
     QCOMPARE(r.One.Head, QStringLiteral("Tiphereth"));
     QCOMPARE(r.One.SphereSign, QStringLiteral("Tiphereth"));
-    QCOMPARE(r.One.SphereDesc, ReadingTexts().sphere[std::size_t(SphereText::Tiphereth)]);
-    QCOMPARE(r.One.AngelDesc, ReadingTexts().angel[std::size_t(AngelText::Raphael)]);
+    QCOMPARE(r.One.SphereDesc, readingTexts().sphere[std::size_t(SphereText::Tiphereth)]);
+    QCOMPARE(r.One.AngelDesc, readingTexts().angel[std::size_t(AngelText::Raphael)]);
     QCOMPARE(r.One.Position, QStringLiteral("6th"));
     QCOMPARE(r.One.PlanetaryRuler, QStringLiteral("Sun"));
     QCOMPARE(r.One.Archangel, QStringLiteral("Raphael"));
@@ -163,7 +163,7 @@ void TestTables::reading_fillsEveryFieldFromTheTables()
     QCOMPARE(r.Two.CardName, QStringLiteral("The Eights"));
     QCOMPARE(r.Two.CardPicture, qint16(2));
     QCOMPARE(r.Path.Name, QStringLiteral("Path Of Ayin"));
-    QCOMPARE(r.Path.Description, ReadingTexts().path[std::size_t(PathKey::Ayin)]);
+    QCOMPARE(r.Path.Description, readingTexts().path[std::size_t(PathKey::Ayin)]);
     QCOMPARE(r.Path.HebrewLetter, QStringLiteral("Ayin, which means eye"));
     QCOMPARE(r.Path.Location, QStringLiteral("Connecting path between Tiphereth and Hod"));
     QCOMPARE(r.Path.Planet, QStringLiteral("Saturn"));
@@ -215,7 +215,7 @@ void TestTables::hod_showsMichealWithTheMichaelText()
 {
     const Reading r = BuildReading(SunSign::Capricorn);
     QCOMPARE(r.Two.Archangel, QStringLiteral("Micheal"));
-    QCOMPARE(r.Two.AngelDesc, ReadingTexts().angel[std::size_t(AngelText::Michael)]);
+    QCOMPARE(r.Two.AngelDesc, readingTexts().angel[std::size_t(AngelText::Michael)]);
     QVERIFY(r.Two.AngelDesc.startsWith(u"Michael"));
 }
 

@@ -163,26 +163,26 @@ void TestTexts::paragraph()
 
 void TestTexts::tables_areFilledInLoadingOrder()
 {
-    const ReadingTextTables &t = ReadingTexts();
+    const ReadingTextTables &t = readingTexts();
     QCOMPARE(t.sphere[std::size_t(SphereText::Malkhuth)].size(), 774);
     QCOMPARE(t.sphere[std::size_t(SphereText::Daat)].size(), 586);
     QCOMPARE(t.angel[std::size_t(AngelText::Gabriel)].size(), 612);
     QCOMPARE(t.angel[std::size_t(AngelText::Kamael)].size(), 499);
     QCOMPARE(t.path[std::size_t(PathKey::He)].size(), 349);
     QCOMPARE(t.path[std::size_t(PathKey::Qoph)].size(), 371);
-    QCOMPARE(PlaceholderPortrait().size(), 855);
-    QCOMPARE(PathCardDescription(PathKey::He),
+    QCOMPARE(placeholderPortrait().size(), 855);
+    QCOMPARE(pathCardDescription(PathKey::He),
              QString::fromLatin1(readContent(QStringLiteral("pathcard/He-1"))
                                  + readContent(QStringLiteral("pathcard/He-2"))));
 }
 
 void TestTexts::loadingTwice_assignsTheSameTexts()
 {
-    const ReadingTextTables before = ReadingTexts();
+    const ReadingTextTables before = readingTexts();
     LoadReadingTexts();
-    QCOMPARE(ReadingTexts().sphere, before.sphere);
-    QCOMPARE(ReadingTexts().angel, before.angel);
-    QCOMPARE(ReadingTexts().path, before.path);
+    QCOMPARE(readingTexts().sphere, before.sphere);
+    QCOMPARE(readingTexts().angel, before.angel);
+    QCOMPARE(readingTexts().path, before.path);
 }
 
 void TestTexts::paragraphs_areAllDistinct()
@@ -269,29 +269,29 @@ void TestTexts::paragraph_agreesWithTheValuesBesideIt_data()
         QTest::newRow(qPrintable(name)) << text << b.colour << b.planet << b.heading << b.letter
                                         << b.meaning << b.statesMeaning;
     };
-    const ReadingTextTables &t = ReadingTexts();
+    const ReadingTextTables &t = readingTexts();
     for (const SephiraRow &row : SephirothTable) {
         Beside b;
         b.colour = QString::fromLatin1(row.colour);
         b.planet = QString::fromLatin1(row.ruler);
-        add(QStringLiteral("sphere/") + SphereTextKey(row.sphereText),
+        add(QStringLiteral("sphere/") + sphereTextKey(row.sphereText),
             t.sphere[std::size_t(row.sphereText)], b);
-        add(QStringLiteral("angel/") + AngelTextKey(row.angelText),
+        add(QStringLiteral("angel/") + angelTextKey(row.angelText),
             t.angel[std::size_t(row.angelText)], b);
     }
     for (const SignRow &sign : SignTable) {
-        const PathRow &row = PathRowOf(sign.path);
+        const PathRow &row = pathRowOf(sign.path);
         const QString letterField = QString::fromLatin1(row.hebrewLetter);
         const qsizetype means = letterField.indexOf(QLatin1String(", which means "));
         Beside b;
         b.heading = QString::fromLatin1(row.name).section(u' ', 2);
         b.letter = letterField.left(means);
         b.meaning = letterField.mid(means + 14).chopped(letterField.endsWith(u'.') ? 1 : 0);
-        add(QStringLiteral("sign/") + SunSignName(sign.sign), SignDescription(sign.sign), b);
+        add(QStringLiteral("sign/") + sunSignName(sign.sign), signDescription(sign.sign), b);
         b.colour = QString::fromLatin1(row.colour);
         b.planet = QString::fromLatin1(row.planet);
         b.statesMeaning = true;
-        add(QStringLiteral("path/") + PathTextKey(row.path), t.path[std::size_t(row.path)], b);
+        add(QStringLiteral("path/") + pathTextKey(row.path), t.path[std::size_t(row.path)], b);
     }
 }
 

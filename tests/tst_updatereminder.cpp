@@ -60,14 +60,14 @@ const QString kText = QStringLiteral("There maybe an update to this software ava
 
 QString TestUpdateReminder::storedText()
 {
-    return ShiftDecodeText(
-        SettingsStore::value(QStringLiteral("Settings"), *ShiftEncodeText(u"Duration")));
+    return shiftDecodeText(
+        SettingsStore::value(QStringLiteral("Settings"), *shiftEncodeText(u"Duration")));
 }
 
 void TestUpdateReminder::storeText(const QString &plain)
 {
-    SettingsStore::setValue(QStringLiteral("Settings"), *ShiftEncodeText(u"Duration"),
-                            *ShiftEncodeText(plain));
+    SettingsStore::setValue(QStringLiteral("Settings"), *shiftEncodeText(u"Duration"),
+                            *shiftEncodeText(plain));
 }
 
 void TestUpdateReminder::initTestCase()
@@ -160,7 +160,7 @@ void TestUpdateReminder::answer_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QList<QUrl>>("opened");
-    QTest::newRow("Yes") << QMessageBox::Yes << QList<QUrl>{DownloadPageUrl()};
+    QTest::newRow("Yes") << QMessageBox::Yes << QList<QUrl>{downloadPageUrl()};
     QTest::newRow("No") << QMessageBox::No << QList<QUrl>{};
 }
 

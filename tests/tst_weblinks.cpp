@@ -53,9 +53,9 @@ struct Link
 };
 
 constexpr Link kLinks[] = {
-    {&HelpPageUrl, &OpenHelpPage, "help-web-page"},
-    {&HomePageUrl, &OpenHomePage, "home-page"},
-    {&DownloadPageUrl, &OpenDownloadPage, "download-web-page"},
+    {&helpPageUrl, &OpenHelpPage, "help-web-page"},
+    {&homePageUrl, &OpenHomePage, "home-page"},
+    {&downloadPageUrl, &OpenDownloadPage, "download-web-page"},
 };
 
 QString expectedAddress(const char *key)
@@ -131,11 +131,11 @@ void TestWebLinks::helpMenu_data()
     for (const char *w : {"entry form", "frame"}) {
         const QString name = QLatin1StringView(w);
         QTest::addRow("%s mnuOnline", w)
-            << name << u"mnuOnline"_qs << u"&Online Help"_qs << HelpPageUrl();
+            << name << u"mnuOnline"_qs << u"&Online Help"_qs << helpPageUrl();
         QTest::addRow("%s mnuVisit", w)
-            << name << u"mnuVisit"_qs << u"&Visit Us Online"_qs << HomePageUrl();
+            << name << u"mnuVisit"_qs << u"&Visit Us Online"_qs << homePageUrl();
         QTest::addRow("%s mnuUpdate", w)
-            << name << u"mnuUpdate"_qs << u"Check for Software &Update"_qs << DownloadPageUrl();
+            << name << u"mnuUpdate"_qs << u"Check for Software &Update"_qs << downloadPageUrl();
     }
 }
 
@@ -171,7 +171,7 @@ void TestWebLinks::banner()
     QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
 
     QTest::mouseClick(banner, Qt::LeftButton);
-    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{HomePageUrl()});
+    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{homePageUrl()});
 
     // Only the left button follows the link.
     TestUrlOpener::clearOpened();

@@ -45,7 +45,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
     m_picIcon->setAccessibleName(QStringLiteral("Zorvane icon"));
     m_picIcon->setScaledContents(true);
-    m_picIcon->setPixmap(AppIcon().pixmap(QSize(twips(510), twips(510)), devicePixelRatioF()));
+    m_picIcon->setPixmap(appIcon().pixmap(QSize(twips(510), twips(510)), devicePixelRatioF()));
 
     m_lblTitle = new QLabel(kVersionCaption, this);
     m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -107,7 +107,7 @@ void AboutBox::centreOnScreen()
     });
 }
 
-void ShowAboutBox(QWidget *parent)
+void showAboutBox(QWidget *parent)
 {
     auto *box = new AboutBox(parent);
     box->setAttribute(Qt::WA_DeleteOnClose);

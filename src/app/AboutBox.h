@@ -33,6 +33,6 @@ private:
 
 // Shows a new frmAbout, application-modal over parent, until the user closes it; it is
 // discarded when closed.
-void ShowAboutBox(QWidget *parent);
+void showAboutBox(QWidget *parent);
 
 } // namespace Zorvane

@@ -55,7 +55,7 @@ void print(std::FILE *stream, const QString &text)
 
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     // -platform and the other toolkit options are single-dash words, not bundles of letters.
@@ -101,15 +101,15 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     return result;
 }
 
-QString ReadingFileArgument(const QStringList &arguments)
+QString readingFileArgument(const QStringList &arguments)
 {
-    return ParseCommandLine(arguments).readingFile;
+    return parseCommandLine(arguments).readingFile;
 }
 
 int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 {
     // Before QApplication, which needs a display: help, version and refusals must not.
-    const CommandLine commandLine = ParseCommandLine(argumentsOf(argc, argv));
+    const CommandLine commandLine = parseCommandLine(argumentsOf(argc, argv));
     if (!commandLine.run) {
         print(stdout, commandLine.output);
         print(stderr, commandLine.error);
@@ -122,7 +122,7 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     QApplication::setApplicationName(QStringLiteral("zorvane"));
     // Held until the program ends; a second start stops here, before any window of its own.
     const SingleInstance instance(SingleInstance::userLockDirs());
-    if (!ProceedAsOnlyInstance(instance))
+    if (!proceedAsOnlyInstance(instance))
         return 0;
     // The program ends through ShutDown only: Back closes the last visible window on its way
     // to showing the entry form again.
@@ -134,7 +134,7 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     Navigator navigator;
     EntryForm &entryForm = navigator.entryForm();
     // Decoding the icon loads Qt's image readers; the entry form can appear without it.
-    runAfterFirstPaint(&entryForm, [] { QApplication::setWindowIcon(AppIcon()); });
+    runAfterFirstPaint(&entryForm, [] { QApplication::setWindowIcon(appIcon()); });
     entryForm.show();
     if (onShown)
         onShown(navigator);

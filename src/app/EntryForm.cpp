@@ -67,13 +67,13 @@ public:
                input.at(input.size() - 1 - suffix) == m_before.at(m_before.size() - 1 - suffix))
             ++suffix;
         const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
-        const TextFilterResult filtered = FilterNameText(inserted);
+        const TextFilterResult filtered = filterNameText(inserted);
         if (filtered.text != inserted) {
             const qsizetype end = prefix + inserted.size();
             if (pos > end)
                 pos -= int(inserted.size() - filtered.text.size());
             else if (pos > prefix)
-                pos = int(prefix + FilterNameText(inserted.left(pos - prefix)).text.size());
+                pos = int(prefix + filterNameText(inserted.left(pos - prefix)).text.size());
             input = input.left(prefix) + filtered.text + input.right(suffix);
         }
         m_refused = m_refused || filtered.refused;
@@ -279,7 +279,7 @@ void EntryForm::buildClient()
     QWidget *frame1 = navyStrip(client, "Frame1");
     QWidget *frame5 = navyStrip(client, "Frame5");
 
-    m_label61 = new ClickableLabel(CommunityBannerText(), frame2);
+    m_label61 = new ClickableLabel(communityBannerText(), frame2);
     m_label61->setObjectName(QStringLiteral("Label61"));
     m_label61->setFont(verdana(9, true, true));
     m_label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -437,7 +437,7 @@ QString EntryForm::yearText() const
 
 int EntryForm::txtName_KeyPress(int keyAscii)
 {
-    const KeyFilterResult r = FilterNameKey(keyAscii);
+    const KeyFilterResult r = filterNameKey(keyAscii);
     if (r.refused)
         MessageBox::information(this, kMsgOnlyLetters);
     return r.code;
@@ -454,7 +454,7 @@ bool EntryForm::ValidateBirthData()
         m_txtName->text(), qint16(m_cboMonth->currentIndex()), qint16(m_cboDate->currentIndex()));
     if (v == Validation::Ok)
         return true;
-    MessageBox::information(this, ValidationMessage(v));
+    MessageBox::information(this, validationMessage(v));
     if (v == Validation::EmptyName)
         m_txtName->setFocus();
     return false;
@@ -475,12 +475,12 @@ void EntryForm::cmdProceed_Click()
 
 void EntryForm::cmdOpen_Click()
 {
-    applyReadingFile(ChooseAndReadReadingFile(this));
+    applyReadingFile(chooseAndReadReadingFile(this));
 }
 
 void EntryForm::OpenReadingFile(const QString &path)
 {
-    applyReadingFile(ReadChosenReadingFile(this, path));
+    applyReadingFile(readChosenReadingFile(this, path));
 }
 
 void EntryForm::applyReadingFile(const std::optional<std::array<QString, kReadingFileLines>> &lines)

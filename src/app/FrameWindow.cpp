@@ -58,7 +58,7 @@ int centredTop(const QWidget *child, const QWidget *strip)
 
 } // namespace
 
-FrameLefts FrameLayout(double screenWidth, double bannerWidth, double nameWidth,
+FrameLefts frameLayout(double screenWidth, double bannerWidth, double nameWidth,
                        double displayWidth)
 {
     FrameLefts l;
@@ -75,7 +75,7 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMdi"));
     setWindowTitle(kVersionCaption);
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *central = new QWidget(this);
@@ -85,7 +85,7 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
     column->setSpacing(0);
 
     QWidget *bannerStrip = strip(kBannerStripHeight, kNavy, central);
-    m_lblQuillmereBanner = new ClickableLabel(CommunityBannerText(), bannerStrip);
+    m_lblQuillmereBanner = new ClickableLabel(communityBannerText(), bannerStrip);
     m_lblQuillmereBanner->setObjectName(QStringLiteral("lblQuillmereBanner"));
     m_lblQuillmereBanner->setFont(verdana(9.75, true, true));
     setColors(m_lblQuillmereBanner, kWhite);
@@ -160,7 +160,7 @@ void FrameWindow::MDIForm_Load()
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
     const double screenWidth = toTwips(s ? s->geometry().width() : 0);
     const FrameLefts lefts =
-        FrameLayout(screenWidth, toTwips(m_lblQuillmereBanner->width()),
+        frameLayout(screenWidth, toTwips(m_lblQuillmereBanner->width()),
                     toTwips(m_lblSoftwareName->width()), toTwips(m_display->width()));
 
     const QWidget *bannerStrip = m_lblQuillmereBanner->parentWidget();

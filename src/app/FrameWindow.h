@@ -28,7 +28,7 @@ inline constexpr double kPrintWidth = 1260;
 inline constexpr double kBackWidth = 1260;
 inline constexpr double kMdiExitWidth = 1335;
 
-FrameLefts FrameLayout(double screenWidth, double bannerWidth, double nameWidth,
+FrameLefts frameLayout(double screenWidth, double bannerWidth, double nameWidth,
                        double displayWidth);
 
 // frmMdi: the maximized frame around the display window, with its banner, the program's name

@@ -36,7 +36,7 @@ void addHelpMenu(QMainWindow *window, const char *firstSeparator, const char *se
                      &QAction::triggered, window, [] { OpenDownloadPage(); });
     menuSeparator(help, secondSeparator);
     QObject::connect(menuItem(help, "mnuAbout", QStringLiteral("&About Software")),
-                     &QAction::triggered, window, [window] { ShowAboutBox(window); });
+                     &QAction::triggered, window, [window] { showAboutBox(window); });
 }
 
 } // namespace Zorvane

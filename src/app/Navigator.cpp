@@ -54,7 +54,7 @@ void Navigator::printReport()
     sources.dayText = m_entryForm->dayText();
     sources.yearText = m_entryForm->yearText();
     sources.display = m_frame->display();
-    ShowReport(m_frame, sources);
+    showReport(m_frame, sources);
 }
 
 void Navigator::showEntryForm()

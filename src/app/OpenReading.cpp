@@ -9,17 +9,17 @@
 
 namespace Zorvane {
 
-std::optional<std::array<QString, kReadingFileLines>> ChooseAndReadReadingFile(QWidget *parent)
+std::optional<std::array<QString, kReadingFileLines>> chooseAndReadReadingFile(QWidget *parent)
 {
     const QString path =
         FileDialog::getOpenFileName(parent, QStringLiteral("Select the source file"),
                                     QStringLiteral("Zorvane (*.zvr)"), QStringLiteral("zvr"));
     if (path.isEmpty())
         return std::nullopt;
-    return ReadChosenReadingFile(parent, path);
+    return readChosenReadingFile(parent, path);
 }
 
-std::optional<std::array<QString, kReadingFileLines>> ReadChosenReadingFile(QWidget *parent,
+std::optional<std::array<QString, kReadingFileLines>> readChosenReadingFile(QWidget *parent,
                                                                             const QString &path)
 {
     // Exactly these three letters, in this case; a dot before them is not required.
@@ -27,7 +27,7 @@ std::optional<std::array<QString, kReadingFileLines>> ReadChosenReadingFile(QWid
         MessageBox::critical(parent, QStringLiteral("Please Check The File."));
         return std::nullopt;
     }
-    const ReadResult read = ReadReadingFile(path);
+    const ReadResult read = readReadingFile(path);
     if (!read.ok) {
         MessageBox::critical(parent, QCoreApplication::translate(
                                          "OpenReading", "The file\n%1\ncould not be opened.\n\n%2")

@@ -115,7 +115,7 @@ QString SingleInstance::userLockDir()
     return dirs.isEmpty() ? QString() : dirs.constFirst();
 }
 
-bool ProceedAsOnlyInstance(const SingleInstance &instance)
+bool proceedAsOnlyInstance(const SingleInstance &instance)
 {
     if (instance.isFirst())
         return true;

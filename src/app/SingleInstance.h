@@ -36,6 +36,6 @@ private:
 
 // Before any window is shown: when another instance holds the lock, tells the user "Application
 // is already running" and returns false; this start must then end without a window of its own.
-bool ProceedAsOnlyInstance(const SingleInstance &instance);
+bool proceedAsOnlyInstance(const SingleInstance &instance);
 
 } // namespace Zorvane

@@ -18,12 +18,12 @@ constexpr qint64 kReminderDays = 14;
 
 QString reminderKey()
 {
-    return ShiftEncodeText(u"Duration").value_or(QString());
+    return shiftEncodeText(u"Duration").value_or(QString());
 }
 
 void storeDate(const QDate &date)
 {
-    SettingsStore::setValue(kSection, reminderKey(), EncodeReminderDate(date));
+    SettingsStore::setValue(kSection, reminderKey(), encodeReminderDate(date));
 }
 
 } // namespace
@@ -34,7 +34,7 @@ void UpdateReminder(QWidget *parent)
         return; // nowhere to keep the date: skip the reminder this time
     const QDate today = Clock::today();
     const std::optional<QDate> last =
-        DecodeReminderDate(SettingsStore::value(kSection, reminderKey()));
+        decodeReminderDate(SettingsStore::value(kSection, reminderKey()));
 
     // A value that is not a date (damaged, or edited by hand) would otherwise block the reminder
     // on every start from now on; start counting afresh instead, as on the first start.

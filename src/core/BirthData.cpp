@@ -13,7 +13,7 @@ bool isLower(int c) { return c >= 'a' && c <= 'z'; }
 
 } // namespace
 
-KeyFilterResult FilterNameKey(int code)
+KeyFilterResult filterNameKey(int code)
 {
     if (isLower(code))
         return {code - 32, false};
@@ -24,7 +24,7 @@ KeyFilterResult FilterNameKey(int code)
     return {0, true};
 }
 
-TextFilterResult FilterNameText(const QString &text)
+TextFilterResult filterNameText(const QString &text)
 {
     TextFilterResult result;
     result.text.reserve(text.size());
@@ -32,7 +32,7 @@ TextFilterResult FilterNameText(const QString &text)
         const int code = ch.unicode();
         // Backspace and Enter are keys, not text: pasted control characters are refused.
         if (isLower(code) || isUpper(code) || code == kBlank)
-            result.text.append(QChar(FilterNameKey(code).code));
+            result.text.append(QChar(filterNameKey(code).code));
         else
             result.refused = true;
     }
@@ -51,7 +51,7 @@ Validation ValidateBirthData(const QString &nameText, qint16 monthPos, qint16 da
     return Validation::Ok;
 }
 
-QString ValidationMessage(Validation v)
+QString validationMessage(Validation v)
 {
     switch (v) {
     case Validation::EmptyName:

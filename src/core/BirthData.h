@@ -25,7 +25,7 @@ struct KeyFilterResult
 
 // The name box takes capital letters A to Z and blanks; lower-case letters become capitals,
 // Backspace and Enter pass, everything else is refused.
-KeyFilterResult FilterNameKey(int code);
+KeyFilterResult filterNameKey(int code);
 
 struct TextFilterResult
 {
@@ -35,7 +35,7 @@ struct TextFilterResult
 
 // The same rule for text that arrives without being typed (paste, drop, input methods), applied
 // character by character; refused characters are dropped.
-TextFilterResult FilterNameText(const QString &text);
+TextFilterResult filterNameText(const QString &text);
 
 enum class Validation
 {
@@ -53,6 +53,6 @@ QString trimBlanks(const QString &text);
 Validation ValidateBirthData(const QString &nameText, qint16 monthPos, qint16 dayPos);
 
 // The message for a failed validation; empty for Validation::Ok.
-QString ValidationMessage(Validation v);
+QString validationMessage(Validation v);
 
 } // namespace Zorvane

@@ -14,9 +14,9 @@ enum class Slot
 
 SephiraReading sephiraReading(Sephira sephira, Slot slot)
 {
-    const SephiraRow &row = SephiraRowOf(sephira);
-    const SephiraCardRow &card = SephiraCardRowOf(sephira);
-    const ReadingTextTables &texts = ReadingTexts();
+    const SephiraRow &row = sephiraRowOf(sephira);
+    const SephiraCardRow &card = sephiraCardRowOf(sephira);
+    const ReadingTextTables &texts = readingTexts();
 
     SephiraReading r;
     r.Head = QLatin1StringView(row.name);
@@ -33,16 +33,16 @@ SephiraReading sephiraReading(Sephira sephira, Slot slot)
     r.Metal = QLatin1StringView(row.metal);
     r.CardName = QLatin1StringView(card.cardName);
     r.CardPicture = card.picture;
-    r.CardDesc = CardDescription(slot == Slot::One ? card.firstSlotText : card.secondSlotText);
+    r.CardDesc = cardDescription(slot == Slot::One ? card.firstSlotText : card.secondSlotText);
     return r;
 }
 
 PathReading pathReading(PathKey key)
 {
-    const PathRow &row = PathRowOf(key);
+    const PathRow &row = pathRowOf(key);
     PathReading r;
     r.Name = QLatin1StringView(row.name);
-    r.Description = ReadingTexts().path[std::size_t(key)];
+    r.Description = readingTexts().path[std::size_t(key)];
     r.HebrewLetter = QLatin1StringView(row.hebrewLetter);
     r.Location = QLatin1StringView(row.location);
     r.Planet = QLatin1StringView(row.planet);
@@ -51,29 +51,29 @@ PathReading pathReading(PathKey key)
     r.Element = QLatin1StringView(row.element);
     r.CardName = QLatin1StringView(row.card);
     r.CardPicture = row.picture;
-    r.CardDesc = PathCardDescription(key);
+    r.CardDesc = pathCardDescription(key);
     return r;
 }
 
 } // namespace
 
-Highlight HighlightFor(SunSign sign)
+Highlight highlightFor(SunSign sign)
 {
-    const SignRow &row = SignRowOf(sign);
+    const SignRow &row = signRowOf(sign);
     return Highlight{sign, row.one, row.two};
 }
 
 Reading BuildReading(SunSign sign)
 {
-    const SignRow &row = SignRowOf(sign);
+    const SignRow &row = signRowOf(sign);
     Reading r;
     r.sign = sign;
-    r.SunSignName = SunSignName(sign);
-    r.SunSignDesc = SignDescription(sign);
+    r.SunSignName = sunSignName(sign);
+    r.SunSignDesc = signDescription(sign);
     r.One = sephiraReading(row.one, Slot::One);
     r.Two = sephiraReading(row.two, Slot::Two);
     r.Path = pathReading(row.path);
-    r.highlight = HighlightFor(sign);
+    r.highlight = highlightFor(sign);
     return r;
 }
 

@@ -62,7 +62,7 @@ struct Reading
     Highlight highlight;
 };
 
-Highlight HighlightFor(SunSign sign);
+Highlight highlightFor(SunSign sign);
 
 // Looks up everything a sign's reading shows. The sphere, angel and path texts come from the
 // loaded text tables (LoadReadingTexts).

@@ -27,7 +27,7 @@ QString tr(const char *text)
 
 } // namespace
 
-EncodeResult EncodeReadingFile(const BirthData &data)
+EncodeResult encodeReadingFile(const BirthData &data)
 {
     const QString values[kReadingFileLines] = {data.Name, QString::number(data.Day), data.Month,
                                                QString::number(data.Year)};
@@ -43,7 +43,7 @@ EncodeResult EncodeReadingFile(const BirthData &data)
     return {out, {}};
 }
 
-std::array<QString, kReadingFileLines> ReadReadingFile(QIODevice &device)
+std::array<QString, kReadingFileLines> readReadingFile(QIODevice &device)
 {
     std::array<QString, kReadingFileLines> lines;
     QByteArray current;
@@ -83,9 +83,9 @@ std::array<QString, kReadingFileLines> ReadReadingFile(QIODevice &device)
     return lines;
 }
 
-FileResult WriteReadingFile(const QString &path, const BirthData &data)
+FileResult writeReadingFile(const QString &path, const BirthData &data)
 {
-    const EncodeResult encoded = EncodeReadingFile(data);
+    const EncodeResult encoded = encodeReadingFile(data);
     if (!encoded.bytes)
         return {false, encoded.error};
     QSaveFile file(path);
@@ -103,7 +103,7 @@ FileResult WriteReadingFile(const QString &path, const BirthData &data)
     return {true, {}};
 }
 
-ReadResult ReadReadingFile(const QString &path)
+ReadResult readReadingFile(const QString &path)
 {
     ReadResult result;
     if (QFileInfo(path).isDir()) {
@@ -127,7 +127,7 @@ ReadResult ReadReadingFile(const QString &path)
         result.error = file.errorString();
         return result;
     }
-    result.lines = ReadReadingFile(file);
+    result.lines = readReadingFile(file);
     result.ok = true;
     return result;
 }

@@ -25,11 +25,11 @@ struct EncodeResult
     QString error;
 };
 
-EncodeResult EncodeReadingFile(const BirthData &data);
+EncodeResult encodeReadingFile(const BirthData &data);
 
 // Up to four decoded lines; a line the file does not have is empty. Lines end at CR LF, a lone LF
 // or a lone CR; anything after the fourth line is ignored.
-std::array<QString, kReadingFileLines> ReadReadingFile(QIODevice &device);
+std::array<QString, kReadingFileLines> readReadingFile(QIODevice &device);
 
 struct FileResult
 {
@@ -38,7 +38,7 @@ struct FileResult
 };
 
 // Writes atomically: a failure leaves whatever file stood at the path untouched.
-FileResult WriteReadingFile(const QString &path, const BirthData &data);
+FileResult writeReadingFile(const QString &path, const BirthData &data);
 
 struct ReadResult
 {
@@ -48,6 +48,6 @@ struct ReadResult
 };
 
 // Refuses anything but a regular file (pipe, socket, device, folder) without blocking on it.
-ReadResult ReadReadingFile(const QString &path);
+ReadResult readReadingFile(const QString &path);
 
 } // namespace Zorvane

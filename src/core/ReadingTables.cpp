@@ -17,37 +17,37 @@ const auto &rowOf(const Table &table, Key key, KeyOf keyOf)
 
 } // namespace
 
-int ImageListSize(ImageList list)
+int imageListSize(ImageList list)
 {
     return list == ImageList::PathsCard ? int(kPathCardImages.size())
                                         : int(kSephiraCardImages.size());
 }
 
-QString ImageListCardName(ImageList list, int position)
+QString imageListCardName(ImageList list, int position)
 {
-    if (position < 1 || position > ImageListSize(list))
+    if (position < 1 || position > imageListSize(list))
         return {};
     const char *name = list == ImageList::PathsCard ? kPathCardImages[std::size_t(position - 1)]
                                                     : kSephiraCardImages[std::size_t(position - 1)];
     return QString::fromLatin1(name);
 }
 
-const SephiraRow &SephiraRowOf(Sephira s)
+const SephiraRow &sephiraRowOf(Sephira s)
 {
     return rowOf(SephirothTable, s, [](const SephiraRow &r) { return r.sephira; });
 }
 
-const SephiraCardRow &SephiraCardRowOf(Sephira s)
+const SephiraCardRow &sephiraCardRowOf(Sephira s)
 {
     return rowOf(SephiraCardTable, s, [](const SephiraCardRow &r) { return r.sephira; });
 }
 
-const SignRow &SignRowOf(SunSign sign)
+const SignRow &signRowOf(SunSign sign)
 {
     return SignTable[std::size_t(sign)];
 }
 
-const PathRow &PathRowOf(PathKey path)
+const PathRow &pathRowOf(PathKey path)
 {
     return PathTable[std::size_t(path)];
 }

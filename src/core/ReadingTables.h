@@ -24,9 +24,9 @@ enum class Sephira
     Malkhuth,
 };
 
-constexpr int SephiraNumber(Sephira s) { return int(s); }
+constexpr int sephiraNumber(Sephira s) { return int(s); }
 // Index of the sphere's circle and sensitive label in the diagram (Keter 0 ... Malkhuth 9).
-constexpr int SephiraIndexOf(Sephira s) { return int(s) - 1; }
+constexpr int sephiraIndexOf(Sephira s) { return int(s) - 1; }
 inline constexpr int kDaatIndex = 10;
 inline constexpr int kSphereCount = 11;
 
@@ -251,13 +251,13 @@ inline constexpr std::array<const char *, 12> kPathCardImages{
 };
 
 // The card name held at a 1-based list position, or an empty string where the list has none.
-QString ImageListCardName(ImageList list, int position);
+QString imageListCardName(ImageList list, int position);
 // The number of pictures a list holds.
-int ImageListSize(ImageList list);
+int imageListSize(ImageList list);
 
-const SephiraRow &SephiraRowOf(Sephira s);
-const SephiraCardRow &SephiraCardRowOf(Sephira s);
-const SignRow &SignRowOf(SunSign sign);
-const PathRow &PathRowOf(PathKey path);
+const SephiraRow &sephiraRowOf(Sephira s);
+const SephiraCardRow &sephiraCardRowOf(Sephira s);
+const SignRow &signRowOf(SunSign sign);
+const PathRow &pathRowOf(PathKey path);
 
 } // namespace Zorvane

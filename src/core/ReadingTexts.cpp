@@ -52,7 +52,7 @@ ReadingTextTables loadTables()
 
 } // namespace
 
-const ReadingTextTables &ReadingTexts()
+const ReadingTextTables &readingTexts()
 {
     // The paragraphs are compiled in and never change: loaded once, on first use, by whoever
     // needs them first.
@@ -62,44 +62,44 @@ const ReadingTextTables &ReadingTexts()
 
 void LoadReadingTexts()
 {
-    ReadingTexts();
+    readingTexts();
 }
 
-QString SignDescription(SunSign sign)
+QString signDescription(SunSign sign)
 {
-    return contentText("sign", SunSignName(sign));
+    return contentText("sign", sunSignName(sign));
 }
 
-QString CardDescription(CardText card)
+QString cardDescription(CardText card)
 {
     return contentText("card", QLatin1StringView(kCardKeys[std::size_t(card)]));
 }
 
-QString PathCardDescription(PathKey path)
+QString pathCardDescription(PathKey path)
 {
     // He's card text is two passages shown one directly after the other.
     if (path == PathKey::He)
         return contentText("pathcard", QStringLiteral("He-1"))
                + contentText("pathcard", QStringLiteral("He-2"));
-    return contentText("pathcard", PathTextKey(path));
+    return contentText("pathcard", pathTextKey(path));
 }
 
-QString PlaceholderPortrait()
+QString placeholderPortrait()
 {
     return contentText("sign", QStringLiteral("placeholder"));
 }
 
-QString SphereTextKey(SphereText key)
+QString sphereTextKey(SphereText key)
 {
     return QLatin1StringView(kSphereKeys[std::size_t(key)]);
 }
 
-QString AngelTextKey(AngelText key)
+QString angelTextKey(AngelText key)
 {
     return QLatin1StringView(kAngelKeys[std::size_t(key)]);
 }
 
-QString PathTextKey(PathKey key)
+QString pathTextKey(PathKey key)
 {
     return QLatin1StringView(kPathKeys[std::size_t(key)]);
 }

@@ -17,21 +17,21 @@ struct ReadingTextTables
 };
 
 // The tables, loaded on first use: the sphere texts, then the angel texts, then the path texts.
-const ReadingTextTables &ReadingTexts();
+const ReadingTextTables &readingTexts();
 
 // Makes sure the tables are loaded before a reading; calling it again changes nothing.
 void LoadReadingTexts();
 
 // Paragraphs that belong to the constant tables rather than to the loaded text tables.
-QString SignDescription(SunSign sign);
-QString CardDescription(CardText card);
-QString PathCardDescription(PathKey path);
+QString signDescription(SunSign sign);
+QString cardDescription(CardText card);
+QString pathCardDescription(PathKey path);
 // The portrait the display shows before a reading replaces it.
-QString PlaceholderPortrait();
+QString placeholderPortrait();
 
 // Keys as the content files and the sphere help name them.
-QString SphereTextKey(SphereText key);
-QString AngelTextKey(AngelText key);
-QString PathTextKey(PathKey key);
+QString sphereTextKey(SphereText key);
+QString angelTextKey(AngelText key);
+QString pathTextKey(PathKey key);
 
 } // namespace Zorvane

@@ -4,14 +4,14 @@
 
 namespace Zorvane {
 
-QString EncodeReminderDate(const QDate &date)
+QString encodeReminderDate(const QDate &date)
 {
-    return ShiftEncodeText(date.toString(Qt::ISODate)).value_or(QString());
+    return shiftEncodeText(date.toString(Qt::ISODate)).value_or(QString());
 }
 
-std::optional<QDate> DecodeReminderDate(const QString &stored)
+std::optional<QDate> decodeReminderDate(const QString &stored)
 {
-    const QDate date = QDate::fromString(ShiftDecodeText(stored), Qt::ISODate);
+    const QDate date = QDate::fromString(shiftDecodeText(stored), Qt::ISODate);
     if (!date.isValid())
         return std::nullopt;
     return date;

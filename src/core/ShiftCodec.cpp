@@ -26,7 +26,7 @@ QString ShiftDecode(QByteArrayView bytes)
     return out;
 }
 
-std::optional<QString> ShiftEncodeText(QStringView text)
+std::optional<QString> shiftEncodeText(QStringView text)
 {
     const std::optional<QByteArray> bytes = ShiftEncode(text);
     if (!bytes)
@@ -34,7 +34,7 @@ std::optional<QString> ShiftEncodeText(QStringView text)
     return QString::fromLatin1(*bytes);
 }
 
-QString ShiftDecodeText(QStringView text)
+QString shiftDecodeText(QStringView text)
 {
     QString out;
     out.reserve(text.size());

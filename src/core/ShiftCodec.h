@@ -20,7 +20,7 @@ std::optional<QByteArray> ShiftEncode(QStringView text);
 QString ShiftDecode(QByteArrayView bytes);
 
 // The same shift for values kept as text (one character per encoded byte).
-std::optional<QString> ShiftEncodeText(QStringView text);
-QString ShiftDecodeText(QStringView text);
+std::optional<QString> shiftEncodeText(QStringView text);
+QString shiftDecodeText(QStringView text);
 
 } // namespace Zorvane

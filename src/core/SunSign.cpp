@@ -49,7 +49,7 @@ std::optional<SunSign> SignFromDate(qint16 monthPos, qint16 dayPos)
     return std::nullopt;
 }
 
-QString SunSignName(SunSign sign)
+QString sunSignName(SunSign sign)
 {
     return QString::fromLatin1(kSignNames[std::size_t(sign)]);
 }

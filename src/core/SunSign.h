@@ -29,6 +29,6 @@ inline constexpr int kSignCount = 12;
 // ranges gives no sign.
 std::optional<SunSign> SignFromDate(qint16 monthPos, qint16 dayPos);
 
-QString SunSignName(SunSign sign);
+QString sunSignName(SunSign sign);
 
 } // namespace Zorvane

@@ -38,7 +38,7 @@ public:
 
     void showTrump(SunSign sign) const
     {
-        if (auto *label = find<QLabel>(qPrintable(u"lbl" + SunSignName(sign))))
+        if (auto *label = find<QLabel>(qPrintable(u"lbl" + sunSignName(sign))))
             label->show();
     }
 
@@ -50,13 +50,13 @@ public:
 
     void highlightCircle(Sephira s) const
     {
-        highlight(QStringLiteral("ShpCircle(%1)").arg(SephiraIndexOf(s)));
+        highlight(QStringLiteral("ShpCircle(%1)").arg(sephiraIndexOf(s)));
     }
 
     // The path between two Sephiroth is the line named after both their numbers.
     void highlightPath(Sephira one, Sephira two) const
     {
-        highlight(u"ln" + QString::number(SephiraNumber(one)) + QString::number(SephiraNumber(two)));
+        highlight(u"ln" + QString::number(sephiraNumber(one)) + QString::number(sephiraNumber(two)));
     }
 
     void sephira(SephiraSlot slot, const SephiraReading &s) const

@@ -5,7 +5,7 @@
 
 namespace Zorvane {
 
-QString CardPictureFile(const QString &cardName, int scale)
+QString cardPictureFile(const QString &cardName, int scale)
 {
     QString slug = cardName.toLower();
     slug.replace(QLatin1Char(' '), QLatin1Char('-'));
@@ -13,14 +13,14 @@ QString CardPictureFile(const QString &cardName, int scale)
            + (scale > 1 ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
 }
 
-QPixmap CardPicture(ImageList list, int position, qreal devicePixelRatio)
+QPixmap cardPicture(ImageList list, int position, qreal devicePixelRatio)
 {
-    const QString name = ImageListCardName(list, position);
+    const QString name = imageListCardName(list, position);
     if (name.isEmpty())
         return {};
 
     const int scale = devicePixelRatio > 1.0 ? 2 : 1;
-    const QString file = CardPictureFile(name, scale);
+    const QString file = cardPictureFile(name, scale);
     QPixmap picture;
     if (QPixmapCache::find(file, &picture))
         return picture;
@@ -32,9 +32,9 @@ QPixmap CardPicture(ImageList list, int position, qreal devicePixelRatio)
     return picture;
 }
 
-QPixmap CardPicture(ImageList list, int position)
+QPixmap cardPicture(ImageList list, int position)
 {
-    return CardPicture(list, position, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+    return cardPicture(list, position, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
 } // namespace Zorvane

@@ -50,11 +50,11 @@ void setPicture(QLabel *box, const QPixmap &picture)
 
 void setCardPicture(QLabel *box, ImageList list, int position)
 {
-    const QPixmap picture = CardPicture(list, position);
+    const QPixmap picture = cardPicture(list, position);
     if (!box || picture.isNull())
         return;
     setPicture(box, picture);
-    box->setAccessibleName(QStringLiteral("Card picture: ") + ImageListCardName(list, position));
+    box->setAccessibleName(QStringLiteral("Card picture: ") + imageListCardName(list, position));
 }
 
 } // namespace Zorvane

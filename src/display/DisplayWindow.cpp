@@ -209,7 +209,7 @@ void DisplayWindow::buildTreeFrame()
     // The help that pointing at a sphere shows, for those who cannot point.
     for (int i = 0; i < kDiagramSpheres; ++i)
         m_frame2->sphereLabel(i)->setAccessibleDescription(
-            ReadingTexts().sphere[std::size_t(kSphereHelp[std::size_t(i)].text)]);
+            readingTexts().sphere[std::size_t(kSphereHelp[std::size_t(i)].text)]);
 }
 
 void DisplayWindow::buildTabs()
@@ -413,7 +413,7 @@ void DisplayWindow::buildSunSignPage(QWidget *page)
     m_lblSunSignDesc = page->findChild<QLabel *>(QStringLiteral("lblSunSignDesc"));
     m_lblSphereName = page->findChild<QLabel *>(QStringLiteral("lblSphereName"));
     m_lblSphereDesc = page->findChild<QLabel *>(QStringLiteral("lblSphereDesc"));
-    setCaption(m_lblSunSignDesc, PlaceholderPortrait());
+    setCaption(m_lblSunSignDesc, placeholderPortrait());
 }
 
 void DisplayWindow::Form_Load()
@@ -434,7 +434,7 @@ void DisplayWindow::ShowSphereInfo(qint16 index)
     if (index < 0 || index >= qint16(kSphereHelp.size()))
         return;
     const SphereHelp &help = kSphereHelp[std::size_t(index)];
-    setCaption(m_lblSphereDesc, ReadingTexts().sphere[std::size_t(help.text)]);
+    setCaption(m_lblSphereDesc, readingTexts().sphere[std::size_t(help.text)]);
     setCaption(m_lblSphereName, QLatin1StringView(help.name));
 }
 

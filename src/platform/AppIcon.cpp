@@ -2,7 +2,7 @@
 
 namespace Zorvane {
 
-QIcon AppIcon()
+QIcon appIcon()
 {
     static const QIcon icon = [] {
         QIcon i;

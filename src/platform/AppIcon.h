@@ -5,6 +5,6 @@
 namespace Zorvane {
 
 // The program's icon, in every size it ships; built on first use.
-QIcon AppIcon();
+QIcon appIcon();
 
 } // namespace Zorvane

@@ -16,7 +16,7 @@ public:
     {
         QMessageBox box(icon, title, text, buttons, parent);
         box.setDefaultButton(defaultButton);
-        box.setWindowIcon(AppIcon());
+        box.setWindowIcon(appIcon());
         return QMessageBox::StandardButton(box.exec());
     }
 };

@@ -14,15 +14,15 @@ QUrl pageUrl(const char *key)
 
 } // namespace
 
-QUrl HelpPageUrl() { return pageUrl("help-web-page"); }
-QUrl HomePageUrl() { return pageUrl("home-page"); }
-QUrl DownloadPageUrl() { return pageUrl("download-web-page"); }
+QUrl helpPageUrl() { return pageUrl("help-web-page"); }
+QUrl homePageUrl() { return pageUrl("home-page"); }
+QUrl downloadPageUrl() { return pageUrl("download-web-page"); }
 
-void OpenHelpPage() { UrlOpener::open(HelpPageUrl()); }
-void OpenHomePage() { UrlOpener::open(HomePageUrl()); }
-void OpenDownloadPage() { UrlOpener::open(DownloadPageUrl()); }
+void OpenHelpPage() { UrlOpener::open(helpPageUrl()); }
+void OpenHomePage() { UrlOpener::open(homePageUrl()); }
+void OpenDownloadPage() { UrlOpener::open(downloadPageUrl()); }
 
-QString CommunityBannerText()
+QString communityBannerText()
 {
     const QUrl site(kSiteAddress);
     const QString where = site.host().isEmpty() ? kSiteAddress : site.host();

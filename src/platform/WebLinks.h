@@ -6,9 +6,9 @@
 namespace Zorvane {
 
 // The maker's pages, each the site address followed by "/zorvane/ssd.php?page=" and its key.
-QUrl HelpPageUrl();
-QUrl HomePageUrl();
-QUrl DownloadPageUrl();
+QUrl helpPageUrl();
+QUrl homePageUrl();
+QUrl downloadPageUrl();
 
 // Open one page in the user's browser; a page that cannot be opened is not reported.
 void OpenHelpPage();
@@ -16,6 +16,6 @@ void OpenHomePage();
 void OpenDownloadPage();
 
 // One line advertising the maker's web community, for the banners.
-QString CommunityBannerText();
+QString communityBannerText();
 
 } // namespace Zorvane

@@ -33,7 +33,7 @@ qsizetype trimmedLength(QStringView address)
 
 } // namespace
 
-QList<WebAddress> FindWebAddresses(QStringView text)
+QList<WebAddress> findWebAddresses(QStringView text)
 {
     static const QRegularExpression pattern(
         QStringLiteral(R"(\b(?:(?:https?|ftp)://|www\.|mailto:)[^\s<>"]+)"),
@@ -99,7 +99,7 @@ void LinkHandler::markLinks(int from, int charsRemoved, int charsAdded)
     QTextDocument *doc = m_box->document();
     const QTextBlock last = doc->findBlock(from + charsAdded);
     for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
-        const QList<WebAddress> addresses = FindWebAddresses(block.text());
+        const QList<WebAddress> addresses = findWebAddresses(block.text());
         for (const WebAddress &a : addresses) {
             QTextCursor cursor(doc);
             cursor.setPosition(block.position() + int(a.start));

@@ -20,7 +20,7 @@ struct WebAddress
 
 // The stretches of text that have the form of a web address (scheme://..., www...., mailto:...),
 // without the punctuation that usually closes a sentence around them.
-QList<WebAddress> FindWebAddresses(QStringView text);
+QList<WebAddress> findWebAddresses(QStringView text);
 
 // Turns web addresses in a rich-text box into links and opens a link when the left button is
 // pressed on it. The press is not consumed: the box still places its cursor and starts a

@@ -190,7 +190,7 @@ bool pdfIsComplete(const QString &path)
 
 } // namespace
 
-void ShowReport(QWidget *frame, const ReportSources &sources)
+void showReport(QWidget *frame, const ReportSources &sources)
 {
     auto *window = new ReportWindow(sources, frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -202,7 +202,7 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(kVersionCaption);
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
     setModal(true);
     setFont(verdana(8.25));
     QPalette pal = palette();
@@ -336,7 +336,7 @@ void ReportWindow::cmdSave_Click()
         this, kAppTitle, QStringLiteral("Zorvane (*.zvr)"), QStringLiteral("zvr"));
     if (path.isEmpty())
         return;
-    const FileResult saved = WriteReadingFile(path, m_birthData);
+    const FileResult saved = writeReadingFile(path, m_birthData);
     if (!saved.ok)
         MessageBox::critical(this, tr("The reading could not be saved as\n%1\n\n%2")
                                        .arg(QDir::toNativeSeparators(path), saved.error));

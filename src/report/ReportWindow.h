@@ -25,7 +25,7 @@ struct ReportSources
 };
 
 // Shows frmSave modally over the frame until the user closes it; the report is composed anew.
-void ShowReport(QWidget *frame, const ReportSources &sources);
+void showReport(QWidget *frame, const ReportSources &sources);
 
 // frmSave: the report of the displayed reading, from which it is saved or printed. The report
 // is composed when the window is built; the display is not read again afterwards.
