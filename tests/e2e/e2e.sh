@@ -4,7 +4,7 @@
 # saved file again; the single-instance rule; the help link; screenshots of every window.
 # Every step waits, with a bound, for what it needs; clicks go where the program's screen-reader
 # tree says the control is.
-#   e2e.sh <build-dir> <output-dir>
+#   e2e.sh <build-dir> <output-dir> <version>
 set -uo pipefail
 # A private session bus, so that the screen-reader tree can be read.
 if [ -z "${E2E_OWN_BUS:-}" ]; then
@@ -14,6 +14,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 BUILD=$(cd "$1" && pwd)
+# Every window's caption: the program's name and the version the build gives it.
+CAPTION="Zorvane v$3"
 OUT=$2
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
@@ -30,18 +32,7 @@ fail() {
     echo "screenshots kept in $OUT" >&2
     exit 1
 }
-step() { STEP=$*; echo "-- $STEP"; }
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    local limit=$1
-    shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/steps.sh"
 
 cleanup() {
     for p in ${ZV_PIDS:-} ${WM_PID:-} ${XVFB_PID:-}; do kill -9 "$p" 2>/dev/null; done
@@ -56,33 +47,9 @@ BIN=$STAGE/bin/zorvane
 [ -x "$BIN" ] || fail "no installed binary"
 
 step "starting the X server"
-# A server that gives up at once (other runs start theirs at the same moment) is started again.
-own_server() {
-    local n
-    n=$(head -n1 "$SCRATCH/displayfd" 2>/dev/null)
-    [ -n "$n" ] && kill -0 "$XVFB_PID" 2>/dev/null && DISPLAY=:$n xdpyinfo >/dev/null 2>&1 &&
-        kill -0 "$XVFB_PID" 2>/dev/null
-}
-for _ in 1 2 3; do
-    kill -9 "${XVFB_PID:-}" 2>/dev/null
-    : > "$SCRATCH/displayfd"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$SCRATCH/displayfd" \
-        >/dev/null 2>&1 &
-    XVFB_PID=$!
-    wait_for 10 own_server && break
-done
-own_server || fail "no X server of our own"
-export DISPLAY=:$(head -n1 "$SCRATCH/displayfd")
+start_x_server 1280x1024 || fail "no X server of our own"
 export QT_QPA_PLATFORM=xcb
-# Started again should it give up on a server that has only just come up.
-wm_running() {
-    if ! kill -0 "${WM_PID:-}" 2>/dev/null; then
-        openbox >>"$SCRATCH/openbox.log" 2>&1 &
-        WM_PID=$!
-    fi
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && kill -0 "$WM_PID"
-}
-wait_for 10 wm_running || fail "no window manager"
+start_window_manager || fail "no window manager"
 
 # A fresh user: own settings, own runtime folder, and a desktop URL opener that records.
 export HOME=$SCRATCH/home XDG_CONFIG_HOME=$SCRATCH/home/.config XDG_RUNTIME_DIR=$SCRATCH/run
@@ -102,10 +69,10 @@ count() { windows "$1" | wc -l; }
 width_of() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {split($2, s, "x"); w = s[1]} END {print w + 0}'; }
 # The visible program window at least / at most this wide.
 window_wider_than() {
-    for w in $(windows "Zorvane v1.45"); do [ "$(width_of "$w")" -gt "$1" ] && echo "$w"; done
+    for w in $(windows "$CAPTION"); do [ "$(width_of "$w")" -gt "$1" ] && echo "$w"; done
 }
 window_narrower_than() {
-    for w in $(windows "Zorvane v1.45"); do [ "$(width_of "$w")" -lt "$1" ] && echo "$w"; done
+    for w in $(windows "$CAPTION"); do [ "$(width_of "$w")" -lt "$1" ] && echo "$w"; done
 }
 has_window_wider_than() { [ -n "$(window_wider_than "$1")" ]; }
 no_window_wider_than() { [ -z "$(window_wider_than "$1")" ]; }
@@ -164,8 +131,8 @@ step "starting Zorvane"
 "$BIN" &
 FIRST=$!
 ZV_PIDS=$FIRST
-wait_for 20 count_is "Zorvane v1.45" 1 || fail "the entry form did not appear"
-ENTRY=$(windows "Zorvane v1.45")
+wait_for 20 count_is "$CAPTION" 1 || fail "the entry form did not appear"
+ENTRY=$(windows "$CAPTION")
 focus "$ENTRY"
 shot entry-form
 
@@ -184,7 +151,7 @@ press alt+z
 wait_for 20 has_window_wider_than 1000 || fail "the frame did not open"
 FRAME=$(window_wider_than 1000)
 [ "$(width_of "$FRAME")" -ge 1270 ] || fail "the frame is not maximized"
-[ "$(count "Zorvane v1.45")" -eq 1 ] || fail "the entry form is still visible"
+[ "$(count "$CAPTION")" -eq 1 ] || fail "the entry form is still visible"
 shot display-tab0
 
 step "looking at the other tabs"
@@ -205,7 +172,7 @@ step "File > Print opens the report"
 focus "$FRAME"
 press alt+f
 press p
-wait_for 20 count_is "Zorvane v1.45" 2 || fail "the report did not open"
+wait_for 20 count_is "$CAPTION" 2 || fail "the report did not open"
 REPORT=$(window_narrower_than 1000)
 [ -n "$REPORT" ] || fail "no report window"
 shot report
@@ -222,7 +189,7 @@ wait_for 20 cmp -s "$OUT/anna.zvr" <(encoded ANNA 14 March 1975) || fail "the sa
 step "closing the report"
 focus "$REPORT"
 press Escape
-wait_for 10 count_is "Zorvane v1.45" 1 || fail "the report did not close"
+wait_for 10 count_is "$CAPTION" 1 || fail "the report did not close"
 
 step "Help > Online Help opens the help page"
 focus "$FRAME"
@@ -235,17 +202,17 @@ wait_for 10 test -s "$SCRATCH/opened" || fail "no address was opened"
 step "Help > About Software"
 press alt+h
 press a
-wait_for 10 count_is "Zorvane v1.45" 2 || fail "the about box did not open"
+wait_for 10 count_is "$CAPTION" 2 || fail "the about box did not open"
 shot about
 press Escape
-wait_for 10 count_is "Zorvane v1.45" 1 || fail "the about box did not close"
+wait_for 10 count_is "$CAPTION" 1 || fail "the about box did not close"
 
 step "Back shows the entry form with the same inputs"
 focus "$FRAME"
 press alt+b
 wait_for 20 no_window_wider_than 1000 || fail "the frame did not close"
-wait_for 10 count_is "Zorvane v1.45" 1 || fail "the entry form did not come back"
-ENTRY=$(windows "Zorvane v1.45")
+wait_for 10 count_is "$CAPTION" 1 || fail "the entry form did not come back"
+ENTRY=$(windows "$CAPTION")
 shot entry-form-after-back
 # The same inputs give the same file again.
 focus "$ENTRY"
@@ -254,7 +221,7 @@ wait_for 20 has_window_wider_than 1000 || fail "the frame did not open again"
 FRAME=$(window_wider_than 1000)
 focus "$FRAME"
 press alt+p
-wait_for 20 count_is "Zorvane v1.45" 2 || fail "the report did not open again"
+wait_for 20 count_is "$CAPTION" 2 || fail "the report did not open again"
 REPORT=$(window_narrower_than 1000)
 focus "$REPORT"
 press alt+s
@@ -264,13 +231,13 @@ press Return
 wait_for 20 cmp -s "$OUT/anna.zvr" "$OUT/anna-again.zvr" || fail "the inputs changed after Back"
 focus "$REPORT"
 press Escape
-wait_for 10 count_is "Zorvane v1.45" 1 || fail
+wait_for 10 count_is "$CAPTION" 1 || fail
 focus "$FRAME"
 press alt+b
 wait_for 20 no_window_wider_than 1000 || fail "the frame did not close again"
 
 step "opening the saved file through the open dialog"
-ENTRY=$(windows "Zorvane v1.45")
+ENTRY=$(windows "$CAPTION")
 focus "$ENTRY"
 press alt+f
 press Down
@@ -305,11 +272,11 @@ wait "$FIRST" 2>/dev/null
 "$BIN" &
 THIRD=$!
 ZV_PIDS=$THIRD
-wait_for 20 count_is "Zorvane v1.45" 1 || fail "the new start showed no entry form"
+wait_for 20 count_is "$CAPTION" 1 || fail "the new start showed no entry form"
 [ "$(count "Zorvane")" -eq 0 ] || fail "the new start was refused"
 
 step "Exit ends the program"
-focus "$(windows "Zorvane v1.45")"
+focus "$(windows "$CAPTION")"
 press alt+e
 wait_for 10 gone "$THIRD" || fail "Exit did not end the program"
 wait "$THIRD"

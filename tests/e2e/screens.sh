@@ -19,18 +19,7 @@ fail() {
     import -window root "$OUT/screens-failure.png" 2>/dev/null
     exit 1
 }
-step() { STEP=$*; echo "-- $STEP"; }
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    local limit=$1
-    shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/steps.sh"
 
 stop_session() {
     for p in ${ZV_PID:-} ${WM_PID:-} ${XVFB_PID:-}; do kill -9 "$p" 2>/dev/null; done
@@ -95,17 +84,9 @@ explain() { echo "frame $(frame_of "$1"), work area $(workarea)"; }
 start_session() {
     local size=$1
     step "starting an X server of $size with a window manager"
-    exec 5> "$SCRATCH/displayfd"
-    Xvfb -displayfd 5 -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    wait_for 10 test -s "$SCRATCH/displayfd" || fail
-    export DISPLAY=:$(head -n1 "$SCRATCH/displayfd")
-    : > "$SCRATCH/displayfd"
+    start_x_server "$size" || fail "no X server of our own"
     export QT_QPA_PLATFORM=xcb
-    wait_for 10 xdpyinfo >/dev/null 2>&1 || fail
-    openbox >/dev/null 2>&1 &
-    WM_PID=$!
-    wait_for 30 sh -c 'xprop -root _NET_WORKAREA 2>/dev/null | grep -q =' || fail "no window manager"
+    start_window_manager || fail "no window manager"
 
     # A fresh user each time: own settings and runtime folder, so no earlier instance answers.
     export HOME=$SCRATCH/home-$size XDG_CONFIG_HOME=$SCRATCH/home-$size/.config

@@ -17,15 +17,8 @@ fail() {
     import -window root "$OUT/failure.png" 2>/dev/null
     exit 1
 }
-step() { STEP=$*; echo "-- $STEP"; }
-wait_for() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/../e2e/steps.sh"
+
 cleanup() {
     for p in ${ZV_PID:-} ${WESTON_PID:-} ${XVFB_PID:-}; do
         { kill -9 "$p" && wait "$p"; } 2>/dev/null

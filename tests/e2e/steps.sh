@@ -1,0 +1,51 @@
+# Sourced by the scripts that drive the real program: named steps and bounded waits.
+
+# Names the step that a failure will report, and says it.
+step() { STEP=$*; echo "-- $STEP"; }
+
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+    local limit=$1
+    shift
+    local end=$((SECONDS + limit))
+    until "$@"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
+# Starts a private X server of the given size (WIDTHxHEIGHT) and exports its DISPLAY. A server
+# that gives up at once (other runs start theirs at the same moment) is started again.
+start_x_server() {
+    local size=$1
+    own_server() {
+        local n
+        n=$(head -n1 "$SCRATCH/displayfd" 2>/dev/null)
+        [ -n "$n" ] && kill -0 "$XVFB_PID" 2>/dev/null && DISPLAY=:$n xdpyinfo >/dev/null 2>&1 &&
+            kill -0 "$XVFB_PID" 2>/dev/null
+    }
+    for _ in 1 2 3; do
+        [ -n "${XVFB_PID:-}" ] && kill -9 "$XVFB_PID" 2>/dev/null
+        : > "$SCRATCH/displayfd"
+        Xvfb -displayfd 5 -screen 0 "${size}x24" -nolisten tcp 5>"$SCRATCH/displayfd" \
+            >/dev/null 2>&1 &
+        XVFB_PID=$!
+        wait_for 10 own_server && break
+    done
+    own_server || return 1
+    export DISPLAY=:$(head -n1 "$SCRATCH/displayfd")
+}
+
+# Starts openbox on DISPLAY and waits until it manages the screen; a window manager that gives up
+# on a server that has only just come up is started again.
+start_window_manager() {
+    wm_running() {
+        if ! kill -0 "${WM_PID:-}" 2>/dev/null; then
+            openbox >>"$SCRATCH/openbox.log" 2>&1 &
+            WM_PID=$!
+        fi
+        xprop -root _NET_WORKAREA 2>/dev/null | grep -q = && kill -0 "$WM_PID"
+    }
+    WM_PID=
+    wait_for 30 wm_running
+}
