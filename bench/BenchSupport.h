@@ -29,8 +29,7 @@ inline double msSinceLaunch()
 class FirstPaint : public QObject
 {
 public:
-    FirstPaint(QWidget *w, std::function<void()> after)
-        : QObject(w), m_after(std::move(after))
+    FirstPaint(QWidget *w, std::function<void()> after) : QObject(w), m_after(std::move(after))
     {
         w->installEventFilter(this);
     }

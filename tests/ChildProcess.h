@@ -45,4 +45,3 @@ inline std::optional<QByteArray> inChild(const std::function<QByteArray()> &body
     waitpid(pid, nullptr, 0);
     return finished ? std::optional<QByteArray>(out) : std::nullopt;
 }
-

@@ -4,9 +4,9 @@
 #include "SeamDoubles.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QEvent>
 #include <QObject>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <functional>

@@ -4,10 +4,10 @@
 #include "EntryForm.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "SeamDoubles.h"
 #include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
-#include "SeamDoubles.h"
 
 #include <QAction>
 #include <QApplication>

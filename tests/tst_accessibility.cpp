@@ -3,10 +3,10 @@
 #include "CardPictures.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
-#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "Navigator.h"
 #include "ReadingTexts.h"
 #include "ReportWindow.h"
 #include "SunSign.h"
@@ -449,10 +449,10 @@ void TestAccessibility::display_cardPicturesNamedForTheCardTheyShow()
     }
 
     // One reading after another on the same display: every name follows its picture.
-    for (const SunSign sign : {SunSign::Pisces, SunSign::Aries, SunSign::Taurus, SunSign::Gemini,
-                               SunSign::Cancer, SunSign::Leo, SunSign::Virgo, SunSign::Libra,
-                               SunSign::Scorpio, SunSign::Sagittarius, SunSign::Capricorn,
-                               SunSign::Aquarius}) {
+    for (const SunSign sign :
+         {SunSign::Pisces, SunSign::Aries, SunSign::Taurus, SunSign::Gemini, SunSign::Cancer,
+          SunSign::Leo, SunSign::Virgo, SunSign::Libra, SunSign::Scorpio, SunSign::Sagittarius,
+          SunSign::Capricorn, SunSign::Aquarius}) {
         qint16 month = 0;
         qint16 day = 0;
         while (month < 12 && SignFromDate(month, day) != sign) {

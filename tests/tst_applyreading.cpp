@@ -302,7 +302,6 @@ void TestApplyReading::aMissingControlLosesOnlyItsOwnValue()
     d.ClearSphereInfo();
 }
 
-
 void TestApplyReading::binding_namesEveryControlOnceAndNoticesARenamedOne()
 {
     DisplayWindow d;
@@ -322,7 +321,8 @@ void TestApplyReading::binding_namesEveryControlOnceAndNoticesARenamedOne()
     QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
 
     // A control renamed in the layout alone is reported, and only that one.
-    d.findChild<QLabel *>(QStringLiteral("lblOneWood"))->setObjectName(QStringLiteral("lblOneTimber"));
+    d.findChild<QLabel *>(QStringLiteral("lblOneWood"))
+        ->setObjectName(QStringLiteral("lblOneTimber"));
     QCOMPARE(missingReadingControls(d), QStringList{QStringLiteral("lblOneWood")});
 }
 

@@ -22,17 +22,17 @@ namespace {
 const QHash<QString, QString> &expectedStems()
 {
     static const QHash<QString, QString> stems{
-        {"The Aces", "the-aces"},       {"The Eights", "the-eights"},
-        {"The Fives", "the-fives"},     {"The Fours", "the-fours"},
-        {"The Kings", "the-kings"},     {"The Nines", "the-nines"},
-        {"The Pages", "the-pages"},     {"The Queens", "the-queens"},
-        {"The Sevens", "the-sevens"},   {"The Sixes", "the-sixes"},
-        {"The Tens", "the-tens"},       {"Death", "death"},
-        {"Justice", "justice"},         {"Strength", "strength"},
-        {"Temperance", "temperance"},   {"The Chariot", "the-chariot"},
-        {"The Devil", "the-devil"},     {"The Emperor", "the-emperor"},
-        {"The Hermit", "the-hermit"},   {"The Hierophant", "the-hierophant"},
-        {"The Lovers", "the-lovers"},   {"The Moon", "the-moon"},
+        {"The Aces", "the-aces"},     {"The Eights", "the-eights"},
+        {"The Fives", "the-fives"},   {"The Fours", "the-fours"},
+        {"The Kings", "the-kings"},   {"The Nines", "the-nines"},
+        {"The Pages", "the-pages"},   {"The Queens", "the-queens"},
+        {"The Sevens", "the-sevens"}, {"The Sixes", "the-sixes"},
+        {"The Tens", "the-tens"},     {"Death", "death"},
+        {"Justice", "justice"},       {"Strength", "strength"},
+        {"Temperance", "temperance"}, {"The Chariot", "the-chariot"},
+        {"The Devil", "the-devil"},   {"The Emperor", "the-emperor"},
+        {"The Hermit", "the-hermit"}, {"The Hierophant", "the-hierophant"},
+        {"The Lovers", "the-lovers"}, {"The Moon", "the-moon"},
         {"The Star", "the-star"},
     };
     return stems;
@@ -144,7 +144,8 @@ void TestCardPictures::cardsAreDistinct()
     for (const ImageList list : {ImageList::SephirothsOneCard, ImageList::PathsCard}) {
         for (int pos = 1; pos <= imageListSize(list); ++pos) {
             const QImage image = rgb(cardPicture(list, pos, 1.0).toImage());
-            seen << QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes()));
+            seen << QByteArray(reinterpret_cast<const char *>(image.constBits()),
+                               int(image.sizeInBytes()));
             ++count;
         }
     }

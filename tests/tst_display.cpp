@@ -614,7 +614,8 @@ void TestDisplay::pointerOverASurface_data()
     QTest::addColumn<bool>("clears");
     // Surfaces that empty the help.
     QTest::newRow("diagram background") << "Frame2" << QPoint(300, 480) << 0 << true;
-    QTest::newRow("diagram background between spheres") << "Frame2" << QPoint(160, 300) << 1 << true;
+    QTest::newRow("diagram background between spheres")
+        << "Frame2" << QPoint(160, 300) << 1 << true;
     QTest::newRow("first page") << "picSplit" << QPoint(560, 515) << 0 << true;
     QTest::newRow("the rule on the first page") << "picSplit" << QPoint(300, 259) << 0 << true;
     QTest::newRow("second page") << "picSplitTwo" << QPoint(300, 505) << 1 << true;

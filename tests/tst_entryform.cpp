@@ -2,10 +2,10 @@
 #include "Design.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
-#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "Navigator.h"
 #include "ReadingFile.h"
 #include "Twips.h"
 #include "UrlOpener.h"
@@ -38,7 +38,6 @@ using namespace Zorvane;
 using namespace Zorvane::Testing;
 
 namespace {
-
 
 QStringList messages()
 {

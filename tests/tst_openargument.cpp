@@ -2,13 +2,13 @@
 #include "Design.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
-#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "Navigator.h"
 #include "ReadingFile.h"
-#include "UrlOpener.h"
 #include "SeamDoubles.h"
+#include "UrlOpener.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -59,18 +59,25 @@ void TestOpenArgument::onlyASingleArgumentIsAFile_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("file");
     QTest::newRow("none") << QStringList{QStringLiteral("zorvane")} << QString();
-    QTest::newRow("one") << QStringList{QStringLiteral("zorvane"), QStringLiteral("/home/a/anna.zvr")}
+    QTest::newRow("one") << QStringList{QStringLiteral("zorvane"),
+                                        QStringLiteral("/home/a/anna.zvr")}
                          << QStringLiteral("/home/a/anna.zvr");
-    QTest::newRow("two") << QStringList{QStringLiteral("zorvane"), QStringLiteral("a.zvr"), QStringLiteral("b.zvr")} << QString();
+    QTest::newRow("two") << QStringList{QStringLiteral("zorvane"), QStringLiteral("a.zvr"),
+                                        QStringLiteral("b.zvr")}
+                         << QString();
     QTest::newRow("empty list") << QStringList{} << QString();
-    QTest::newRow("an option is not a file") << QStringList{QStringLiteral("zorvane"), QStringLiteral("--help")} << QString();
+    QTest::newRow("an option is not a file")
+        << QStringList{QStringLiteral("zorvane"), QStringLiteral("--help")} << QString();
     QTest::newRow("after -- a dash starts a file name")
-        << QStringList{QStringLiteral("zorvane"), QStringLiteral("--"), QStringLiteral("-a.zvr")} << QStringLiteral("-a.zvr");
+        << QStringList{QStringLiteral("zorvane"), QStringLiteral("--"), QStringLiteral("-a.zvr")}
+        << QStringLiteral("-a.zvr");
     QTest::newRow("toolkit option with its value")
-        << QStringList{QStringLiteral("zorvane"), QStringLiteral("-platform"), QStringLiteral("wayland"), QStringLiteral("a.zvr")}
+        << QStringList{QStringLiteral("zorvane"), QStringLiteral("-platform"),
+                       QStringLiteral("wayland"), QStringLiteral("a.zvr")}
         << QStringLiteral("a.zvr");
     QTest::newRow("session restart")
-        << QStringList{QStringLiteral("zorvane"), QStringLiteral("a.zvr"), QStringLiteral("-session"), QStringLiteral("1a2b")}
+        << QStringList{QStringLiteral("zorvane"), QStringLiteral("a.zvr"),
+                       QStringLiteral("-session"), QStringLiteral("1a2b")}
         << QStringLiteral("a.zvr");
 }
 
@@ -92,12 +99,14 @@ void TestOpenArgument::file_showsItsReading()
     TestMessageBox::clearShown();
     form.OpenReadingFile(path);
 
-    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), QStringLiteral("ANNA"));
+    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(),
+             QStringLiteral("ANNA"));
     QCOMPARE(form.birthData().Day, qint16(14));
     QCOMPARE(form.birthData().Month, QStringLiteral("March"));
     QVERIFY(app.frame());
     QVERIFY(!form.isVisible());
-    const auto *sign = app.frame()->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
+    const auto *sign =
+        app.frame()->display()->findChild<QLabel *>(QStringLiteral("lblSunSignName"));
     QVERIFY(sign);
     QCOMPARE(sign->text(), QStringLiteral("Pisces"));
     QVERIFY(TestMessageBox::shown().isEmpty());

@@ -231,8 +231,8 @@ void TestPrinting::pdfThatCannotBeWrittenWhole_isRemovedAndReported()
             const QList<TestMessageBox::Record> &boxes = TestMessageBox::shown();
             if (boxes.size() != 1)
                 return QByteArray::number(boxes.size()) + QByteArray(" boxes");
-            QByteArray out = boxes.constFirst().icon == QMessageBox::Critical ? "critical: "
-                                                                              : "other: ";
+            QByteArray out =
+                boxes.constFirst().icon == QMessageBox::Critical ? "critical: " : "other: ";
             out += boxes.constFirst().text.toUtf8();
             return out;
         },

@@ -54,10 +54,14 @@ private:
 
 QByteArray TestReadingFile::annaBytes()
 {
-    return QByteArray::fromHex("96A3A396" "0D0A"
-                               "8C" "0D0A"
-                               "A2B6C7B8BD" "0D0A"
-                               "868E8C8A" "0D0A");
+    return QByteArray::fromHex("96A3A396"
+                               "0D0A"
+                               "8C"
+                               "0D0A"
+                               "A2B6C7B8BD"
+                               "0D0A"
+                               "868E8C8A"
+                               "0D0A");
 }
 
 void TestReadingFile::encode_shiftsEveryCodeBy85()
@@ -130,8 +134,8 @@ void TestReadingFile::write_unencodableName_failsAndLeavesOldFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.zvr"));
     QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
-    const FileResult r =
-        writeReadingFile(path, {QStringLiteral("J\u00d6RG\u0100"), 1975, QStringLiteral("March"), 7});
+    const FileResult r = writeReadingFile(
+        path, {QStringLiteral("J\u00d6RG\u0100"), 1975, QStringLiteral("March"), 7});
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
     QFile f(path);
@@ -142,8 +146,9 @@ void TestReadingFile::write_unencodableName_failsAndLeavesOldFile()
 void TestReadingFile::write_intoMissingFolder_reportsTheReason()
 {
     QTemporaryDir dir;
-    const FileResult r = writeReadingFile(dir.filePath(QStringLiteral("no/such/folder/x.zvr")),
-                                          {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7});
+    const FileResult r =
+        writeReadingFile(dir.filePath(QStringLiteral("no/such/folder/x.zvr")),
+                         {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7});
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
 }
@@ -155,7 +160,9 @@ void TestReadingFile::write_overAnExistingFile_keepsItsPermissions()
     QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
     QVERIFY(chmod(QFile::encodeName(path).constData(), 0640) == 0);
     QVERIFY(writeReadingFile(path, {QStringLiteral("LEE"), 1980, QStringLiteral("May"), 1}).ok);
-    struct stat st{};
+    struct stat st
+    {
+    };
     QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
     QCOMPARE(st.st_mode & 07777, mode_t(0640));
 }
@@ -230,8 +237,8 @@ void TestReadingFile::read_nineLines_ignoresAllAfterTheFourth()
 
 void TestReadingFile::read_loneLineFeeds_andNoFinalLineEnd()
 {
-    QByteArray bytes = *ShiftEncode(u"ANNA") + "\n" + *ShiftEncode(u"7") + "\n"
-                       + *ShiftEncode(u"March") + "\r\n" + *ShiftEncode(u"1975");
+    QByteArray bytes = *ShiftEncode(u"ANNA") + "\n" + *ShiftEncode(u"7") + "\n" +
+                       *ShiftEncode(u"March") + "\r\n" + *ShiftEncode(u"1975");
     const auto lines = readBytes(bytes);
     QCOMPARE(lines[0], QStringLiteral("ANNA"));
     QCOMPARE(lines[1], QStringLiteral("7"));
@@ -254,8 +261,8 @@ void TestReadingFile::read_everyLineEndEndsOneLine_data()
     QTest::newRow("CR LF split across reads")
         << QByteArray(4095, char(0x96)) + "\r\n" + seven + "\r\n"
         << QStringList{QString(4095, u'A'), "7", {}, {}};
-    QTest::newRow("CR CR is an empty line")
-        << anna + "\r\r" + march + "\r\n" << QStringList{"ANNA", {}, "March", {}};
+    QTest::newRow("CR CR is an empty line") << anna + "\r\r" + march + "\r\n"
+                                            << QStringList{"ANNA", {}, "March", {}};
     QTest::newRow("LF CR is two line ends")
         << anna + "\n\r" + march << QStringList{"ANNA", {}, "March", {}};
 }
@@ -283,7 +290,8 @@ void TestReadingFile::read_binaryAndPlainText_decodeWhatTheyCan()
     const auto plain = readBytes("ANNA\r\n14\r\nMarch\r\n1975\r\n");
     QVERIFY(plain[0].isEmpty());
     QVERIFY(plain[1].isEmpty());
-    QCOMPARE(plain[2], QString(QChar('a' - 85)) + QChar('r' - 85) + QChar('c' - 85) + QChar('h' - 85));
+    QCOMPARE(plain[2],
+             QString(QChar('a' - 85)) + QChar('r' - 85) + QChar('c' - 85) + QChar('h' - 85));
 }
 
 void TestReadingFile::read_hugeLine_isCappedAndBounded()

@@ -6,10 +6,10 @@
 #include "Reading.h"
 #include "ReadingTexts.h"
 #include "ReportWindow.h"
+#include "SeamDoubles.h"
 #include "Twips.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
-#include "SeamDoubles.h"
 
 #include <QApplication>
 #include <QLabel>

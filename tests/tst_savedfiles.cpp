@@ -1,23 +1,23 @@
-#include "DisplayWindow.h"
 #include "Design.h"
+#include "DisplayWindow.h"
 #include "EntryForm.h"
-#include "Navigator.h"
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "Navigator.h"
 #include "OpenReading.h"
 #include "ReportWindow.h"
-#include "UrlOpener.h"
 #include "SeamDoubles.h"
+#include "UrlOpener.h"
 
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -132,8 +132,7 @@ QByteArray TestSavedFiles::contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void TestSavedFiles::answerRealDialog(const QStringList &names, int *closedAt,
-                                      QString *nameFilter)
+void TestSavedFiles::answerRealDialog(const QStringList &names, int *closedAt, QString *nameFilter)
 {
     *closedAt = -1;
     QTimer::singleShot(0, [=] {
@@ -254,7 +253,8 @@ void TestSavedFiles::saveDialog_refusesAMissingFolderAndAReadOnlyFile()
     QTemporaryDir dir;
     const QString readOnly = dir.filePath(QStringLiteral("kept.zvr"));
     write(readOnly, "old");
-    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
     int closedAt = 0;
     answerRealDialog({dir.filePath(QStringLiteral("missing/anna.zvr")), readOnly}, &closedAt);
@@ -269,8 +269,7 @@ void TestSavedFiles::saveDialog_refusesAMissingFolderAndAReadOnlyFile()
         QDir::toNativeSeparators(dir.filePath(QStringLiteral("missing")))));
     QVERIFY(TestMessageBox::shown().at(1).text.contains(QDir::toNativeSeparators(readOnly)));
     QCOMPARE(contents(readOnly), QByteArray("old"));
-    QCOMPARE(QFileInfo(readOnly).permissions() & QFile::WriteOwner,
-             QFile::Permissions());
+    QCOMPARE(QFileInfo(readOnly).permissions() & QFile::WriteOwner, QFile::Permissions());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
 }
 
@@ -364,7 +363,8 @@ void TestSavedFiles::open_nameMustEndInLowerCaseZvr()
         QCOMPARE(TestMessageBox::shown().size(), 1);
         QCOMPARE(TestMessageBox::shown().constFirst().icon, QMessageBox::Critical);
         QCOMPARE(TestMessageBox::shown().constFirst().title, QStringLiteral("Zorvane"));
-        QCOMPARE(TestMessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+        QCOMPARE(TestMessageBox::shown().constFirst().text,
+                 QStringLiteral("Please Check The File."));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "MessageBox.h"
-#include "SingleInstance.h"
 #include "SeamDoubles.h"
+#include "SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -264,16 +264,16 @@ void TestSingleInstance::fallbackFolderOfSomeoneElse_isNeverUsed()
 {
     QFETCH(bool, foreignOwner);
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString planted = m_dir->filePath(QStringLiteral("cache/")) +
-                            QCoreApplication::applicationName();
+    const QString planted =
+        m_dir->filePath(QStringLiteral("cache/")) + QCoreApplication::applicationName();
     QVERIFY(QDir().mkpath(planted));
     QVERIFY(QFile::setPermissions(planted, QFileDevice::Permissions(0x7777)));
     if (foreignOwner) {
         if (getuid() != 0)
             QSKIP("only root can give a folder to another user");
         QCOMPARE(chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
-        QVERIFY(QFile::setPermissions(planted, QFile::ReadOwner | QFile::WriteOwner |
-                                                   QFile::ExeOwner));
+        QVERIFY(
+            QFile::setPermissions(planted, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     QVERIFY(!SingleInstance::userLockDirs().contains(planted));

@@ -31,10 +31,10 @@ struct Span
 };
 
 constexpr Span kSpans[] = {
-    {SunSign::Capricorn, 12, 21}, {SunSign::Aquarius, 1, 20},    {SunSign::Pisces, 2, 19},
-    {SunSign::Aries, 3, 21},      {SunSign::Taurus, 4, 21},      {SunSign::Gemini, 5, 21},
-    {SunSign::Cancer, 6, 21},     {SunSign::Leo, 7, 21},         {SunSign::Virgo, 8, 21},
-    {SunSign::Libra, 9, 21},      {SunSign::Scorpio, 10, 21},    {SunSign::Sagittarius, 11, 21},
+    {SunSign::Capricorn, 12, 21}, {SunSign::Aquarius, 1, 20}, {SunSign::Pisces, 2, 19},
+    {SunSign::Aries, 3, 21},      {SunSign::Taurus, 4, 21},   {SunSign::Gemini, 5, 21},
+    {SunSign::Cancer, 6, 21},     {SunSign::Leo, 7, 21},      {SunSign::Virgo, 8, 21},
+    {SunSign::Libra, 9, 21},      {SunSign::Scorpio, 10, 21}, {SunSign::Sagittarius, 11, 21},
 };
 
 SunSign expectedSign(int month, int day)
@@ -127,9 +127,9 @@ void TestSunSign::unlistedMonthPositions_useDecember()
 void TestSunSign::names_areTheDisplayNames()
 {
     const QStringList expected{
-        QStringLiteral("Aries"),  QStringLiteral("Taurus"),  QStringLiteral("Gemini"),
-        QStringLiteral("Cancer"), QStringLiteral("Leo"),     QStringLiteral("Virgo"),
-        QStringLiteral("Libra"),  QStringLiteral("Scorpio"), QStringLiteral("Sagittarius"),
+        QStringLiteral("Aries"),     QStringLiteral("Taurus"),   QStringLiteral("Gemini"),
+        QStringLiteral("Cancer"),    QStringLiteral("Leo"),      QStringLiteral("Virgo"),
+        QStringLiteral("Libra"),     QStringLiteral("Scorpio"),  QStringLiteral("Sagittarius"),
         QStringLiteral("Capricorn"), QStringLiteral("Aquarius"), QStringLiteral("Pisces")};
     for (int i = 0; i < kSignCount; ++i)
         QCOMPARE(sunSignName(SunSign(i)), expected.at(i));

@@ -98,7 +98,8 @@ void TestTables::quotedTexts_areKeptLetterForLetter()
              QStringLiteral("Beauty, Equilibirum"));
     QCOMPARE(QLatin1StringView(sephiraRowOf(Sephira::Hod).metal),
              QStringLiteral("Mercury/ Quicksilver"));
-    QCOMPARE(QLatin1StringView(pathRowOf(PathKey::Tzaddi).planet), QStringLiteral("Uranus / Saturn"));
+    QCOMPARE(QLatin1StringView(pathRowOf(PathKey::Tzaddi).planet),
+             QStringLiteral("Uranus / Saturn"));
     QCOMPARE(QLatin1StringView(pathRowOf(PathKey::Zaini).name), QStringLiteral("Path Of Zaini"));
     QVERIFY(QLatin1StringView(pathRowOf(PathKey::Zaini).hebrewLetter).startsWith(u"Zain,"));
     // Some Hebrew-letter texts end with a full stop, others do not.

@@ -152,8 +152,8 @@ void TestTexts::paragraph()
 
     const QString text = QString::fromLatin1(bytes);
     const qsizetype sentenceEnd = text.indexOf(QStringLiteral(". "));
-    const QString head = window > 0 ? text.left(window)
-                                    : text.left(sentenceEnd < 0 ? text.size() : sentenceEnd + 1);
+    const QString head =
+        window > 0 ? text.left(window) : text.left(sentenceEnd < 0 ? text.size() : sentenceEnd + 1);
     if (!opening.isEmpty()) {
         for (const QString &word : opening.split(u'|'))
             QVERIFY2(head.contains(word, Qt::CaseInsensitive),
@@ -172,8 +172,8 @@ void TestTexts::tables_areFilledInLoadingOrder()
     QCOMPARE(t.path[std::size_t(PathKey::Qoph)].size(), 371);
     QCOMPARE(placeholderPortrait().size(), 855);
     QCOMPARE(pathCardDescription(PathKey::He),
-             QString::fromLatin1(readContent(QStringLiteral("pathcard/He-1"))
-                                 + readContent(QStringLiteral("pathcard/He-2"))));
+             QString::fromLatin1(readContent(QStringLiteral("pathcard/He-1")) +
+                                 readContent(QStringLiteral("pathcard/He-2"))));
 }
 
 void TestTexts::loadingTwice_assignsTheSameTexts()

@@ -1,5 +1,5 @@
-#include "DiagramItem.h"
 #include "Design.h"
+#include "DiagramItem.h"
 #include "TreeOfLife.h"
 #include "WrapLabel.h"
 

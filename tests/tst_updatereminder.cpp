@@ -1,11 +1,11 @@
 #include "Clock.h"
 #include "MessageBox.h"
+#include "SeamDoubles.h"
 #include "SettingsStore.h"
 #include "ShiftCodec.h"
 #include "UpdateReminder.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
-#include "SeamDoubles.h"
 
 #include "ChildProcess.h"
 

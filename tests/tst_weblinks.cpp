@@ -4,9 +4,9 @@
 #include "EntryForm.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "SeamDoubles.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
-#include "SeamDoubles.h"
 
 #include <QAction>
 #include <QSettings>

@@ -25,9 +25,9 @@ const QString kUsage = QStringLiteral("Usage: zorvane [--help] [--version] [FILE
 // restart programs with -session.
 void acceptToolkitOptions(QCommandLineParser &parser)
 {
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
-                             "style", "stylesheet", "session", "qwindowgeometry", "qwindowtitle",
-                             "qwindowicon"}) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "style",
+          "stylesheet", "session", "qwindowgeometry", "qwindowtitle", "qwindowicon"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -60,9 +60,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // -platform and the other toolkit options are single-dash words, not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Zorvane gives a Kabbalistic-astrology reading: a name and a birth date give "
-                       "a sun sign,\nshown on the Tree of Life with its texts and Tarot cards."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Zorvane gives a Kabbalistic-astrology reading: a name and a birth date give "
+        "a sun sign,\nshown on the Tree of Life with its texts and Tarot cards."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

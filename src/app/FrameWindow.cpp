@@ -32,7 +32,6 @@ constexpr double kButtonBarHeight = 855;
 constexpr double kButtonTop = 240;
 constexpr double kButtonHeight = 375;
 
-
 QWidget *strip(double heightTwips, const QColor &background, QWidget *parent)
 {
     auto *w = new QWidget(parent);

@@ -29,7 +29,9 @@ QString programName()
 // closed to everyone else; anyone who could write there could plant or remove the lock.
 bool isPrivateFolder(const QString &dir)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     return ::lstat(QFile::encodeName(dir).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
            st.st_uid == ::getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
@@ -53,7 +55,9 @@ SingleInstance::SingleInstance(const QStringList &lockDirs)
         // An existing lock on a read-only file system can still be locked through a read handle.
         if (fd < 0 && errno == EROFS)
             fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
             ::close(fd);
             fd = -1;
@@ -101,7 +105,9 @@ QStringList SingleInstance::userLockDirs()
         const QString dir = cache + u'/' + programName();
         QDir().mkpath(cache);
         ::mkdir(QFile::encodeName(dir).constData(), 0700);
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (isPrivateFolder(dir) && ::lstat(QFile::encodeName(dir).constData(), &st) == 0 &&
             (st.st_mode & 077) == 0)
             dirs << dir;

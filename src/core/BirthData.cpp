@@ -8,8 +8,14 @@ constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kBlank = 32;
 
-bool isUpper(int c) { return c >= 'A' && c <= 'Z'; }
-bool isLower(int c) { return c >= 'a' && c <= 'z'; }
+bool isUpper(int c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+bool isLower(int c)
+{
+    return c >= 'a' && c <= 'z';
+}
 
 } // namespace
 

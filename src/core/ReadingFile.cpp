@@ -116,7 +116,9 @@ ReadResult readReadingFile(const QString &path)
         result.error = QString::fromLocal8Bit(std::strerror(errno));
         return result;
     }
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         result.error = tr("It is not a regular file.");

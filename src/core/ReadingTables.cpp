@@ -6,7 +6,7 @@ namespace Zorvane {
 
 namespace {
 
-template<typename Table, typename Key, typename KeyOf>
+template <typename Table, typename Key, typename KeyOf>
 const auto &rowOf(const Table &table, Key key, KeyOf keyOf)
 {
     const auto it = std::find_if(table.begin(), table.end(),

@@ -24,9 +24,15 @@ enum class Sephira
     Malkhuth,
 };
 
-constexpr int sephiraNumber(Sephira s) { return int(s); }
+constexpr int sephiraNumber(Sephira s)
+{
+    return int(s);
+}
 // Index of the sphere's circle and sensitive label in the diagram (Keter 0 ... Malkhuth 9).
-constexpr int sephiraIndexOf(Sephira s) { return int(s) - 1; }
+constexpr int sephiraIndexOf(Sephira s)
+{
+    return int(s) - 1;
+}
 inline constexpr int kDaatIndex = 10;
 inline constexpr int kSphereCount = 11;
 
@@ -195,8 +201,8 @@ struct PathRow
 
 inline constexpr std::array<PathRow, kPathCount> PathTable{{
     {PathKey::He, "Path Of He", "Heh, which means window",
-     "Connecting path between Chokmah and Tiphereth", "Mars", "Natural intelligence",
-     "Light blue", "Fire", "The Emperor", 7},
+     "Connecting path between Chokmah and Tiphereth", "Mars", "Natural intelligence", "Light blue",
+     "Fire", "The Emperor", 7},
     {PathKey::Vau, "Path Of Vau", "Vau, which means nail",
      "Connecting path between Chokmah and Chesed", "Venus", "Triumphal intelligence", "Indigo",
      "Earth", "The Hierophant", 9},
@@ -241,12 +247,12 @@ enum class ImageList
 };
 
 inline constexpr std::array<const char *, 11> kSephiraCardImages{
-    "The Aces",   "The Eights", "The Fives",  "The Fours",  "The Kings", "The Nines",
-    "The Pages",  "The Queens", "The Sevens", "The Sixes",  "The Tens",
+    "The Aces",  "The Eights", "The Fives",  "The Fours", "The Kings", "The Nines",
+    "The Pages", "The Queens", "The Sevens", "The Sixes", "The Tens",
 };
 
 inline constexpr std::array<const char *, 12> kPathCardImages{
-    "Death",      "Justice",    "Strength",      "Temperance", "The Chariot", "The Devil",
+    "Death",       "Justice",    "Strength",       "Temperance", "The Chariot", "The Devil",
     "The Emperor", "The Hermit", "The Hierophant", "The Lovers", "The Moon",    "The Star",
 };
 

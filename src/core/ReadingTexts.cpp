@@ -7,29 +7,30 @@ namespace Zorvane {
 namespace {
 
 constexpr std::array<const char *, kSphereTextCount> kSphereKeys{
-    "Malkhuth", "Yesod", "Hod", "Netzach", "Tiphereth", "Gevurah",
-    "Chesed",   "Binah", "Chokmah", "Keter", "Daat",
+    "Malkhuth", "Yesod", "Hod",     "Netzach", "Tiphereth", "Gevurah",
+    "Chesed",   "Binah", "Chokmah", "Keter",   "Daat",
 };
 
 constexpr std::array<const char *, kAngelTextCount> kAngelKeys{
-    "Gabriel", "Michael", "Haniel", "Raphael", "Sandalphon",
+    "Gabriel", "Michael",  "Haniel",   "Raphael",   "Sandalphon",
     "Raziel",  "Metatron", "Tzadqiel", "Tzaphqiel", "Kamael",
 };
 
 constexpr std::array<const char *, kPathCount> kPathKeys{
-    "He", "Vau", "Zaini", "Cheth", "Teth", "Yod", "Lamed", "Nun", "Samekh", "Ayin", "Tzaddi", "Qoph",
+    "He",    "Vau", "Zaini",  "Cheth", "Teth",   "Yod",
+    "Lamed", "Nun", "Samekh", "Ayin",  "Tzaddi", "Qoph",
 };
 
 constexpr std::array<const char *, 10> kCardKeys{
-    "Chokmah", "Binah", "Chesed", "Gevurah", "Tiphereth",
-    "Netzach", "Netzach-second", "Hod", "Yesod", "Malkhuth",
+    "Chokmah", "Binah",          "Chesed", "Gevurah", "Tiphereth",
+    "Netzach", "Netzach-second", "Hod",    "Yesod",   "Malkhuth",
 };
 
 // Paragraphs are compiled in as resources, one ASCII line per file.
 QString contentText(const char *folder, const QString &key)
 {
-    QFile file(QStringLiteral(":/content/texts/") + QLatin1StringView(folder) + u'/' + key
-               + QStringLiteral(".txt"));
+    QFile file(QStringLiteral(":/content/texts/") + QLatin1StringView(folder) + u'/' + key +
+               QStringLiteral(".txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray bytes = file.readAll();
@@ -79,8 +80,8 @@ QString pathCardDescription(PathKey path)
 {
     // He's card text is two passages shown one directly after the other.
     if (path == PathKey::He)
-        return contentText("pathcard", QStringLiteral("He-1"))
-               + contentText("pathcard", QStringLiteral("He-2"));
+        return contentText("pathcard", QStringLiteral("He-1")) +
+               contentText("pathcard", QStringLiteral("He-2"));
     return contentText("pathcard", pathTextKey(path));
 }
 

@@ -56,7 +56,8 @@ public:
     // The path between two Sephiroth is the line named after both their numbers.
     void highlightPath(Sephira one, Sephira two) const
     {
-        highlight(u"ln" + QString::number(sephiraNumber(one)) + QString::number(sephiraNumber(two)));
+        highlight(u"ln" + QString::number(sephiraNumber(one)) +
+                  QString::number(sephiraNumber(two)));
     }
 
     void sephira(SephiraSlot slot, const SephiraReading &s) const

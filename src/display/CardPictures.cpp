@@ -9,8 +9,8 @@ QString cardPictureFile(const QString &cardName, int scale)
 {
     QString slug = cardName.toLower();
     slug.replace(QLatin1Char(' '), QLatin1Char('-'));
-    return QStringLiteral(":/content/cards/") + slug
-           + (scale > 1 ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
+    return QStringLiteral(":/content/cards/") + slug +
+           (scale > 1 ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
 }
 
 QPixmap cardPicture(ImageList list, int position, qreal devicePixelRatio)
@@ -26,7 +26,8 @@ QPixmap cardPicture(ImageList list, int position, qreal devicePixelRatio)
         return picture;
     if (!picture.load(file, "JPG"))
         return {};
-    // Qt reads a ratio from "@2x" in the name; set it anyway so the layout size never depends on it.
+    // Qt reads a ratio from "@2x" in the name; set it anyway so the layout size never depends on
+    // it.
     picture.setDevicePixelRatio(scale);
     QPixmapCache::insert(file, picture);
     return picture;

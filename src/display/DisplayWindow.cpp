@@ -22,7 +22,6 @@ namespace Zorvane {
 
 namespace {
 
-
 const LabelStyle kHeading{kLightBlue, 8.25, true, true};
 const LabelStyle kHeadingCentred{kLightBlue, 8.25, true, true, Qt::AlignHCenter};
 const LabelStyle kHeadingWrapped{kLightBlue, 8.25, true, true, Qt::AlignLeft, false};
@@ -178,7 +177,8 @@ DisplayWindow::DisplayWindow(QWidget *parent) : QWidget(parent)
 
     buildTreeFrame();
     buildTabs();
-    // A control renamed in the layout but not in the reading's binding would silently lose its value.
+    // A control renamed in the layout but not in the reading's binding would silently lose its
+    // value.
     if (const QStringList missing = missingReadingControls(*this); !missing.isEmpty())
         qFatal("The display lacks reading controls: %s", qPrintable(missing.join(u", ")));
     // The diagram is built first but is reached last, after the text panels.

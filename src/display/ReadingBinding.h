@@ -94,7 +94,7 @@ inline constexpr char kSecondPathNameControl[] = "lblLiesPathName";
 
 // The card pictures: the Sephiroth's cards, One then Two, and the path's trump.
 inline constexpr const char *kSephiraCardPictureControls[] = {"PicOneSephirothsCard",
-                                                               "PicTwoSephirothsCard"};
+                                                              "PicTwoSephirothsCard"};
 inline constexpr char kPathCardPictureControl[] = "picPathsCard";
 
 // The control that shows a field; every field of the tables above has one.

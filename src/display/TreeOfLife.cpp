@@ -22,7 +22,6 @@ namespace Zorvane {
 
 namespace {
 
-
 constexpr double kCircleWidth = 735;
 constexpr double kCircleHeight = 615;
 constexpr int kPathLineWidth = 6;

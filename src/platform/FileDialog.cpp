@@ -45,7 +45,8 @@ public:
         const QFileInfo info(file);
         if (!m_request.save) {
             const QString withSuffix = file + u'.' + m_request.defaultSuffix;
-            if (!info.exists() && !m_request.defaultSuffix.isEmpty() && QFileInfo::exists(withSuffix))
+            if (!info.exists() && !m_request.defaultSuffix.isEmpty() &&
+                QFileInfo::exists(withSuffix))
                 selectFile(withSuffix);
             QFileDialog::accept();
             return;

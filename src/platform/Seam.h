@@ -5,8 +5,7 @@ namespace Zorvane {
 // How the program reaches the platform: each seam is a small interface whose production
 // implementation shows the real dialog, opens the real browser or reads the real clock. Tests put
 // an implementation of their own in place, and take it out again, through install().
-template <typename Interface>
-class Seam
+template <typename Interface> class Seam
 {
 public:
     // The implementation in use: the installed one, or else production's.

@@ -22,7 +22,9 @@ QSettings openStore()
 
 bool isRegularOrMissing(const QString &path)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return errno == ENOENT;
     return S_ISREG(st.st_mode);

@@ -14,13 +14,31 @@ QUrl pageUrl(const char *key)
 
 } // namespace
 
-QUrl helpPageUrl() { return pageUrl("help-web-page"); }
-QUrl homePageUrl() { return pageUrl("home-page"); }
-QUrl downloadPageUrl() { return pageUrl("download-web-page"); }
+QUrl helpPageUrl()
+{
+    return pageUrl("help-web-page");
+}
+QUrl homePageUrl()
+{
+    return pageUrl("home-page");
+}
+QUrl downloadPageUrl()
+{
+    return pageUrl("download-web-page");
+}
 
-void OpenHelpPage() { UrlOpener::open(helpPageUrl()); }
-void OpenHomePage() { UrlOpener::open(homePageUrl()); }
-void OpenDownloadPage() { UrlOpener::open(downloadPageUrl()); }
+void OpenHelpPage()
+{
+    UrlOpener::open(helpPageUrl());
+}
+void OpenHomePage()
+{
+    UrlOpener::open(homePageUrl());
+}
+void OpenDownloadPage()
+{
+    UrlOpener::open(downloadPageUrl());
+}
 
 QString communityBannerText()
 {

@@ -35,7 +35,6 @@ namespace Zorvane {
 
 namespace {
 
-
 // Two centimetres around the printed text. The layout scales frame margins from logical pixels to
 // the printer's resolution itself.
 constexpr double kPrintMarginTwips = 2.0 / 2.54 * 1440;
@@ -362,8 +361,8 @@ void ReportWindow::cmdPrint_Click()
     if (printer.printerState() != QPrinter::Error && pdfIsComplete(pdf))
         return;
     QFile::remove(pdf);
-    MessageBox::critical(this, tr("The report could not be printed to\n%1")
-                                   .arg(QDir::toNativeSeparators(pdf)));
+    MessageBox::critical(
+        this, tr("The report could not be printed to\n%1").arg(QDir::toNativeSeparators(pdf)));
 }
 
 void ReportWindow::Label1_Click()

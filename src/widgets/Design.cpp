@@ -18,8 +18,8 @@ void installFontSubstitutes()
 {
     // Substitutes are consulted only when Verdana itself is missing, so there is no need to ask
     // the font database first; asking would make fontconfig resolve aliases at start-up.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
+                                                           QStringLiteral("Bitstream Vera Sans")});
 }
 
 void setColors(QWidget *w, const QColor &text, const QColor &background)

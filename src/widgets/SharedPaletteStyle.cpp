@@ -53,8 +53,7 @@ void SharedPaletteStyle::share(QStyleOption &copy, const QPalette &palette) cons
 const QPalette &SharedPaletteStyle::shared(const QPalette &palette) const
 {
     for (const QPalette &p : m_palettes) {
-        if (p.isCopyOf(palette)
-            || (p == palette && p.resolveMask() == palette.resolveMask()))
+        if (p.isCopyOf(palette) || (p == palette && p.resolveMask() == palette.resolveMask()))
             return p;
     }
     if (m_palettes.size() >= kMostPalettes)
@@ -86,9 +85,9 @@ void SharedPaletteStyle::drawComplexControl(ComplexControl control,
                                             const QWidget *widget) const
 {
     // Only the complex options are copied here; any other passes through as it came.
-    const bool complex = option
-        && (option->type == QStyleOption::SO_Slider || option->type == QStyleOption::SO_ComboBox
-            || option->type == QStyleOption::SO_SpinBox);
+    const bool complex = option && (option->type == QStyleOption::SO_Slider ||
+                                    option->type == QStyleOption::SO_ComboBox ||
+                                    option->type == QStyleOption::SO_SpinBox);
     const std::unique_ptr<QStyleOption> copy = complex ? copyOf(option) : nullptr;
     if (copy)
         share(*copy, option->palette);

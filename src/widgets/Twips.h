@@ -17,7 +17,10 @@ constexpr int twips(double t)
     return int(px < 0 ? px - 0.5 : px + 0.5);
 }
 
-constexpr double toTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr double toTwips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 
 inline QRect twipsRect(double left, double top, double width, double height)
 {

@@ -67,7 +67,11 @@ void renderCards(const QDir &root)
         QSvgRenderer svg(svgDir.filePath(slug + ".svg"));
         if (!svg.isValid())
             fail("cannot parse " + slug + ".svg");
-        const struct { QString suffix; int scale; } variants[] = {{"", 1}, {"@2x", 2}};
+        const struct
+        {
+            QString suffix;
+            int scale;
+        } variants[] = {{"", 1}, {"@2x", 2}};
         for (const auto &v : variants) {
             const QImage image = renderSvg(svg, kCardSize * v.scale, QImage::Format_RGB32, kNavy);
             const QString out = outDir.filePath(slug + v.suffix + ".jpg");
@@ -89,8 +93,8 @@ void renderIcons(const QDir &root)
         const QString small = iconDir.filePath(QString("zorvane-%1.svg").arg(size));
         QSvgRenderer smallSvg;
         QSvgRenderer &source = QFileInfo::exists(small) && smallSvg.load(small) ? smallSvg : svg;
-        const QImage image = renderSvg(source, QSize(size, size), QImage::Format_ARGB32_Premultiplied,
-                                       Qt::transparent);
+        const QImage image = renderSvg(source, QSize(size, size),
+                                       QImage::Format_ARGB32_Premultiplied, Qt::transparent);
         const QString out = iconDir.filePath(QString("zorvane-%1.png").arg(size));
         if (!image.convertToFormat(QImage::Format_ARGB32).save(out, "PNG"))
             fail("cannot write " + out);
@@ -111,7 +115,8 @@ void contactSheet(const QDir &root, const QString &outPath)
     const int gap = 16, label = 22;
     const QSize cell(big.width() + kCardSize.width() + 3 * gap, big.height() + label + gap);
 
-    QImage sheet(QSize(columns * cell.width() + gap, rows * cell.height() + gap), QImage::Format_RGB32);
+    QImage sheet(QSize(columns * cell.width() + gap, rows * cell.height() + gap),
+                 QImage::Format_RGB32);
     sheet.fill(kNavy);
     QPainter p(&sheet);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -122,7 +127,8 @@ void contactSheet(const QDir &root, const QString &outPath)
     p.setPen(Qt::white);
 
     for (int i = 0; i < slugs.size(); ++i) {
-        const QPoint origin(gap + (i % columns) * cell.width(), gap + (i / columns) * cell.height());
+        const QPoint origin(gap + (i % columns) * cell.width(),
+                            gap + (i / columns) * cell.height());
         QImage large(cardDir.filePath(slugs[i] + "@2x.jpg"));
         QImage small(cardDir.filePath(slugs[i] + ".jpg"));
         // Qt reads "@2x" in a file name as a device pixel ratio; here we want pixels.
