@@ -12,13 +12,14 @@ namespace {
 constexpr std::size_t kMostPalettes = 64;
 
 // A copy of the option drawn with the shared palette: the option's own type, so that every
-// field the base style reads is kept.
-template <typename Option> std::unique_ptr<QStyleOption> copyAs(const QStyleOption *option)
+// field the base style reads is kept. QStyleOption has no virtual destructor, so the copy is held
+// by a shared_ptr, which destroys it as the type it was made as.
+template <typename Option> std::shared_ptr<QStyleOption> copyAs(const QStyleOption *option)
 {
-    return std::make_unique<Option>(*static_cast<const Option *>(option));
+    return std::make_shared<Option>(*static_cast<const Option *>(option));
 }
 
-std::unique_ptr<QStyleOption> copyOf(const QStyleOption *option)
+std::shared_ptr<QStyleOption> copyOf(const QStyleOption *option)
 {
     switch (option->type) {
     case QStyleOption::SO_Button:
@@ -36,7 +37,7 @@ std::unique_ptr<QStyleOption> copyOf(const QStyleOption *option)
     case QStyleOption::SO_TabWidgetFrame:
         return copyAs<QStyleOptionTabWidgetFrame>(option);
     case QStyleOption::SO_Default:
-        return std::make_unique<QStyleOption>(*option);
+        return std::make_shared<QStyleOption>(*option);
     default:
         return nullptr;
     }
@@ -65,7 +66,7 @@ const QPalette &SharedPaletteStyle::shared(const QPalette &palette) const
 void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                        QPainter *painter, const QWidget *widget) const
 {
-    const std::unique_ptr<QStyleOption> copy = option ? copyOf(option) : nullptr;
+    const std::shared_ptr<QStyleOption> copy = option ? copyOf(option) : nullptr;
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawPrimitive(element, copy ? copy.get() : option, painter, widget);
@@ -74,7 +75,7 @@ void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOpt
 void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption *option,
                                      QPainter *painter, const QWidget *widget) const
 {
-    const std::unique_ptr<QStyleOption> copy = option ? copyOf(option) : nullptr;
+    const std::shared_ptr<QStyleOption> copy = option ? copyOf(option) : nullptr;
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawControl(element, copy ? copy.get() : option, painter, widget);
@@ -88,7 +89,7 @@ void SharedPaletteStyle::drawComplexControl(ComplexControl control,
     const bool complex = option && (option->type == QStyleOption::SO_Slider ||
                                     option->type == QStyleOption::SO_ComboBox ||
                                     option->type == QStyleOption::SO_SpinBox);
-    const std::unique_ptr<QStyleOption> copy = complex ? copyOf(option) : nullptr;
+    const std::shared_ptr<QStyleOption> copy = complex ? copyOf(option) : nullptr;
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawComplexControl(

@@ -91,15 +91,6 @@ shot() {
     convert -size 1280x1024 -depth 8 "rgb:$SCRATCH/cur.rgb" "$OUT/$1.png" || fail "screenshot $1"
 }
 press() { xdotool key --clearmodifiers "$@"; }
-is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-activated() {
-    is_active "$1" && return
-    # A window manager that gave up on the fresh server is started again: it does the activating.
-    wm_running
-    xdotool windowactivate "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null
-    is_active "$1"
-}
-focus() { wait_for 10 activated "$1" || fail "window $1 did not take the keyboard"; }
 # The newest visible window with this title, once it has the keyboard.
 active_window() {
     local w

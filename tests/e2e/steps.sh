@@ -49,3 +49,14 @@ start_window_manager() {
     WM_PID=
     wait_for 30 wm_running
 }
+
+# Whether window $1 has the keyboard; focus waits until it has, asking for it again meanwhile.
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+activated() {
+    is_active "$1" && return
+    # A window manager that gave up on the fresh server is started again: it does the activating.
+    wm_running
+    xdotool windowactivate "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null
+    is_active "$1"
+}
+focus() { wait_for 10 activated "$1" || fail "window $1 did not take the keyboard"; }
