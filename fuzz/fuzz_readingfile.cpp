@@ -1,6 +1,7 @@
 // Writes arbitrary bytes to a real file and opens it through the function the Open command
 // calls: the name check, the folder and regular-file checks, the non-blocking open and the
 // bounded reader.
+#include "FuzzSupport.h"
 #include "MessageBox.h"
 #include "OpenReading.h"
 #include "ReadingFile.h"
@@ -9,20 +10,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-const QTemporaryDir &folder()
-{
-    static const QTemporaryDir dir;
-    return dir;
-}
-
-} // namespace
+using Zorvane::Fuzzing::folder;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,6 +1,7 @@
 // Writes arbitrary bytes as the settings file and runs the reminder's start-up check on it, as a
 // damaged or hand-edited settings file would reach it.
 #include "Clock.h"
+#include "FuzzSupport.h"
 #include "MessageBox.h"
 #include "SeamDoubles.h"
 #include "SettingsStore.h"
@@ -12,20 +13,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-const QTemporaryDir &folder()
-{
-    static const QTemporaryDir dir;
-    return dir;
-}
-
-} // namespace
+using Zorvane::Fuzzing::folder;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

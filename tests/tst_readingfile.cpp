@@ -2,6 +2,7 @@
 #include "ShiftCodec.h"
 
 #include "ChildProcess.h"
+#include "WorkedExample.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 class TestReadingFile : public QObject
 {
@@ -49,20 +51,7 @@ private slots:
     void read_gigabyteWithoutLineEnds_staysSmall();
 
 private:
-    static QByteArray annaBytes();
 };
-
-QByteArray TestReadingFile::annaBytes()
-{
-    return QByteArray::fromHex("96A3A396"
-                               "0D0A"
-                               "8C"
-                               "0D0A"
-                               "A2B6C7B8BD"
-                               "0D0A"
-                               "868E8C8A"
-                               "0D0A");
-}
 
 void TestReadingFile::encode_shiftsEveryCodeBy85()
 {

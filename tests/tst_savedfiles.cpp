@@ -9,6 +9,7 @@
 #include "ReportWindow.h"
 #include "SeamDoubles.h"
 #include "UrlOpener.h"
+#include "WorkedExample.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,7 +75,6 @@ private:
     };
 
     static BirthData anna();
-    static QByteArray annaBytes();
     void saveThroughReport(const BirthData &data, const QString &path);
     static void write(const QString &path, const QByteArray &bytes);
     static QByteArray contents(const QString &path);
@@ -94,18 +94,6 @@ BirthData TestSavedFiles::anna()
     d.Month = QStringLiteral("March");
     d.Year = 1975;
     return d;
-}
-
-QByteArray TestSavedFiles::annaBytes()
-{
-    return QByteArray::fromHex("96A3A396"
-                               "0D0A"
-                               "8C"
-                               "0D0A"
-                               "A2B6C7B8BD"
-                               "0D0A"
-                               "868E8C8A"
-                               "0D0A");
 }
 
 void TestSavedFiles::saveThroughReport(const BirthData &data, const QString &path)
