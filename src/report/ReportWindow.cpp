@@ -229,6 +229,9 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
     m_rtb->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_rtb->setUndoRedoEnabled(false);
     m_rtb->setFont(verdana(9.75));
+    // The report is always taller than its box. With the bar there from the start, the document is
+    // laid out once, at its final width, instead of again when the bar turns up.
+    m_rtb->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The report is black on parchment whatever the desktop's colour scheme.
     setColors(m_rtb, kReportLabel, kReportBackground);
 
