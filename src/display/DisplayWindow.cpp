@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <array>
 
@@ -115,6 +117,15 @@ QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
     panel->setFont(verdana(8.25, true));
     panel->document()->setDocumentMargin(2);
     panel->setAttribute(Qt::WA_NoMousePropagation);
+    // Qt drops a paragraph's shaped glyphs after each layout, then shapes the text again to place
+    // the caret and again to paint it. Kept, they are shaped once per layout.
+    QTextDocument *document = panel->document();
+    QObject::connect(document, &QTextDocument::contentsChange, panel,
+                     [document](int from, int, int added) {
+                         for (QTextBlock b = document->findBlock(from);
+                              b.isValid() && b.position() <= from + added; b = b.next())
+                             b.layout()->setCacheEnabled(true);
+                     });
     // The desktop's colours for the scroll bar; the panel's own for text, page and border.
     QPalette pal = QApplication::palette();
     pal.setColor(QPalette::Text, kDarkRed);

@@ -216,6 +216,8 @@ void TreeOfLife::buildLabels()
     }
 
     const LabelStyle sphere{kCyan, 8.25, true, false, Qt::AlignHCenter, false};
+    // One cursor shared by every sphere: making one from the picture costs as much as a label.
+    const QCursor hand = handCursor();
     const auto makeSphereLabel = [&](int i) {
         const Sphere &s = kSpheres[std::size_t(i)];
         const QString caption = QLatin1StringView(s.caption);
@@ -223,7 +225,7 @@ void TreeOfLife::buildLabels()
         // Spoken by the Sephira's name alone; the blanks and the number only place the caption.
         l->setAccessibleName(caption.section(u' ', -1));
         l->setGeometry(twipsRect(s.labelLeft, s.circleTop, s.labelWidth, kCircleHeight));
-        l->setCursor(handCursor());
+        l->setCursor(hand);
         l->setMouseTracking(true);
         l->installEventFilter(this);
         m_sphereLabels[std::size_t(i)] = l;
