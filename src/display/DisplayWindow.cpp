@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -135,6 +136,20 @@ QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
     return panel;
 }
 
+// Gives a hidden panel's page its size now. Until it is shown, a panel lays text out for a
+// placeholder width, and at the show lays it all out again for its own; a panel that already has
+// its size lays the reading out once, at the width it is shown at.
+void takeSizeNow(QPlainTextEdit *panel)
+{
+    QResizeEvent panelResized(panel->size(), QSize());
+    QCoreApplication::sendEvent(panel, &panelResized);
+    QWidget *page = panel->viewport();
+    QResizeEvent pageResized(page->size(), QSize());
+    QCoreApplication::sendEvent(page, &pageResized);
+    panel->setAttribute(Qt::WA_PendingResizeEvent, false);
+    page->setAttribute(Qt::WA_PendingResizeEvent, false);
+}
+
 QLabel *newCardPicture(QWidget *parent, const QString &name)
 {
     auto *box = new QLabel(parent);
@@ -163,6 +178,7 @@ template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
             QPlainTextEdit *panel = newTextPanel(page, name);
             panel->setAccessibleName(QString::fromUtf8(c.caption));
             place(panel, c.at);
+            takeSizeNow(panel);
             break;
         }
         case Kind::CardPicture: {
