@@ -20,7 +20,7 @@ namespace {
 class DisplayWriter
 {
 public:
-    explicit DisplayWriter(DisplayWindow &display) : m_display(display) {}
+    explicit DisplayWriter(DisplayWindow &display) : m_controls(&display) {}
 
     void write(const char *control, const QString &value) const
     {
@@ -72,12 +72,9 @@ public:
     }
 
 private:
-    template <typename T> T *find(const char *name) const
-    {
-        return m_display.findChild<T *>(QLatin1StringView(name));
-    }
+    template <typename T> T *find(const char *name) const { return m_controls.find<T>(name); }
 
-    DisplayWindow &m_display;
+    const ControlsByName m_controls;
 };
 
 } // namespace

@@ -18,14 +18,13 @@ const char *find(const Table &table, Field field, Name name)
     qFatal("A reading field has no control in the display's binding tables");
 }
 
-bool hasKind(const QWidget &display, const char *name, ControlKind kind)
+bool hasKind(const ControlsByName &display, const char *name, ControlKind kind)
 {
-    const QLatin1StringView objectName(name);
     switch (kind) {
     case ControlKind::Caption:
-        return display.findChild<QLabel *>(objectName) != nullptr;
+        return display.find<QLabel>(name) != nullptr;
     case ControlKind::TextPanel:
-        return display.findChild<QPlainTextEdit *>(objectName) != nullptr;
+        return display.find<QPlainTextEdit>(name) != nullptr;
     }
     return false;
 }
@@ -49,11 +48,33 @@ const char *controlFor(QString Reading::*field)
     return find(kSignControls, field, [](const SignControl &row) { return row.name; });
 }
 
-std::optional<QString> shownText(const QWidget *display, const char *control)
+ControlsByName::ControlsByName(const QObject *display)
 {
-    if (!display)
-        return std::nullopt;
-    const QObject *c = display->findChild<QObject *>(QLatin1StringView(control));
+    if (display)
+        add(display);
+}
+
+// In findChild's order, a parent's children before their own, so that a repeated name gives the
+// same object.
+void ControlsByName::add(const QObject *parent)
+{
+    const QObjectList &children = parent->children();
+    for (QObject *o : children) {
+        if (const QString name = o->objectName(); !name.isEmpty() && !m_objects.contains(name))
+            m_objects.insert(name, o);
+    }
+    for (const QObject *o : children)
+        add(o);
+}
+
+QObject *ControlsByName::find(const char *name) const
+{
+    return m_objects.value(QLatin1StringView(name));
+}
+
+std::optional<QString> shownText(const ControlsByName &display, const char *control)
+{
+    const QObject *c = display.find(control);
     if (const auto *label = qobject_cast<const QLabel *>(c))
         return label->text();
     if (const auto *panel = qobject_cast<const QPlainTextEdit *>(c))
@@ -61,8 +82,9 @@ std::optional<QString> shownText(const QWidget *display, const char *control)
     return std::nullopt;
 }
 
-QStringList missingReadingControls(const QWidget &display)
+QStringList missingReadingControls(const QWidget &window)
 {
+    const ControlsByName display(&window);
     QStringList missing;
     auto check = [&](const char *name, ControlKind kind) {
         if (!hasKind(display, name, kind))

@@ -2,6 +2,8 @@
 
 #include "Reading.h"
 
+#include <QHash>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -102,8 +104,25 @@ const char *controlFor(SephiraSlot slot, QString SephiraReading::*field);
 const char *controlFor(QString PathReading::*field);
 const char *controlFor(QString Reading::*field);
 
-// What a control of the display shows now, or nothing without a display.
-std::optional<QString> shownText(const QWidget *display, const char *control);
+// The display's objects by name, gathered in one walk over the window. A reading writes, and the
+// report reads back, some sixty controls; finding each by name would walk the window each time.
+class ControlsByName
+{
+public:
+    explicit ControlsByName(const QObject *display);
+
+    // The first object of that name, as findChild gives it; null when there is none.
+    QObject *find(const char *name) const;
+    template <typename T> T *find(const char *name) const { return qobject_cast<T *>(find(name)); }
+
+private:
+    void add(const QObject *parent);
+
+    QHash<QString, QObject *> m_objects;
+};
+
+// What a control of the display shows now, or nothing when there is no such control.
+std::optional<QString> shownText(const ControlsByName &display, const char *control);
 
 // The controls named in the tables above that display lacks, or has as another kind. The display
 // window stops the program when it is built with any.

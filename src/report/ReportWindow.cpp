@@ -137,7 +137,7 @@ private:
     std::optional<QString> read(const char *control) const { return shownText(m_display, control); }
 
     QTextCursor m_cursor;
-    const QWidget *m_display = nullptr;
+    const ControlsByName m_display;
     QTextCharFormat m_label;
     QTextCharFormat m_value;
 };
