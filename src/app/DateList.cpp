@@ -1,7 +1,10 @@
 #include "DateList.h"
 
+#include "Design.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QStyledItemDelegate>
 
 namespace Zorvane {
 
@@ -78,6 +81,19 @@ DateList::DateList(QWidget *parent) : QComboBox(parent)
         return true;
     }();
     Q_UNUSED(installed)
+}
+
+void DateList::showPopup()
+{
+    // Prepared when first opened: the open list is a window of its own, and making it at start-up
+    // would delay the entry form. The style's menu-like items would draw it in the desktop's menu
+    // colours.
+    if (!m_listStyled) {
+        m_listStyled = true;
+        setItemDelegate(new QStyledItemDelegate(this));
+        setColors(view(), palette().color(QPalette::Text), palette().color(QPalette::Base));
+    }
+    QComboBox::showPopup();
 }
 
 } // namespace Zorvane

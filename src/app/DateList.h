@@ -6,7 +6,8 @@ namespace Zorvane {
 
 // A date list of the entry form. On Unix, Qt names a list by its current entry and leaves its
 // caption to the label relation, which not every screen reader follows; a DateList is named by
-// its accessible name, and its current entry is its value.
+// its accessible name, and its current entry is its value. Its open list has the closed box's
+// colours.
 class DateList : public QComboBox
 {
     Q_OBJECT
@@ -14,6 +15,11 @@ class DateList : public QComboBox
 
 public:
     explicit DateList(QWidget *parent = nullptr);
+
+    void showPopup() override;
+
+private:
+    bool m_listStyled = false;
 };
 
 } // namespace Zorvane

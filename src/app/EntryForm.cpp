@@ -15,7 +15,6 @@
 #include "WebLinks.h"
 #include "WindowPlacement.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,7 +25,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyledItemDelegate>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QValidator>
@@ -164,10 +162,6 @@ QComboBox *pickList(QWidget *parent, const char *name)
     c->setObjectName(QLatin1StringView(name));
     c->setEditable(false);
     setColors(c, kDarkRed, kWhite);
-    // The open list in the closed box's colours: the style's menu-like items would draw it in
-    // the desktop's menu colours.
-    c->setItemDelegate(new QStyledItemDelegate(c));
-    setColors(c->view(), kDarkRed, kWhite);
     return c;
 }
 
