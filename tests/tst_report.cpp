@@ -429,6 +429,11 @@ void TestReport::webAddresses_data()
                           << QStringList{QStringLiteral("mailto:reader@example.com")};
     QTest::newRow("scheme alone") << QStringLiteral("https:// and www.") << QStringList()
                                   << QStringList();
+    QTest::newRow("tab and line end around it")
+        << QStringLiteral("see\twww.example.org/a\vnext \u00e9www.example.net")
+        << QStringList{QStringLiteral("www.example.org/a"), QStringLiteral("www.example.net")}
+        << QStringList{QStringLiteral("http://www.example.org/a"),
+                       QStringLiteral("http://www.example.net")};
     QTest::newRow("glued to a word")
         << QStringLiteral("xhttps://example.org") << QStringList() << QStringList();
 }

@@ -3,7 +3,6 @@
 #include "UrlOpener.h"
 
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -31,19 +30,51 @@ qsizetype trimmedLength(QStringView address)
     return n;
 }
 
+// How an address begins: a scheme, or "www." for the addresses people write without one.
+constexpr QStringView kBeginnings[] = {u"https://", u"http://", u"ftp://", u"www.", u"mailto:"};
+
+// A letter, digit or underscore of ASCII: what joins an address to the word before it.
+bool isWordCharacter(QChar c)
+{
+    return c.unicode() < 128 && (c.isLetterOrNumber() || c == u'_');
+}
+
+// Where an address ends: a blank, an angle bracket or a double quote.
+bool endsAddress(QChar c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'<' || c == u'>' || c == u'"';
+}
+
+// The length of the address that starts at text[at], or 0: one of the beginnings, at the start
+// of a word, and at least one character more.
+qsizetype addressAt(QStringView text, qsizetype at)
+{
+    if (at > 0 && isWordCharacter(text.at(at - 1)))
+        return 0;
+    for (const QStringView beginning : kBeginnings) {
+        if (!text.sliced(at).startsWith(beginning, Qt::CaseInsensitive))
+            continue;
+        qsizetype end = at + beginning.size();
+        while (end < text.size() && !endsAddress(text.at(end)))
+            ++end;
+        if (end > at + beginning.size())
+            return end - at;
+    }
+    return 0;
+}
+
 } // namespace
 
 QList<WebAddress> findWebAddresses(QStringView text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(\b(?:(?:https?|ftp)://|www\.|mailto:)[^\s<>"]+)"),
-        QRegularExpression::CaseInsensitiveOption);
-
     QList<WebAddress> found;
-    QRegularExpressionMatchIterator it = pattern.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        const QStringView address = text.mid(m.capturedStart(), m.capturedLength());
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const qsizetype matched = addressAt(text, at);
+        if (matched == 0)
+            continue;
+        const QStringView address = text.sliced(at, matched);
+        const qsizetype start = at;
+        at += matched - 1;
         const qsizetype length = trimmedLength(address);
         const QString shown = address.left(length).toString();
         // "www." alone, or a scheme with nothing after it, is not an address.
@@ -52,7 +83,7 @@ QList<WebAddress> findWebAddresses(QStringView text)
         QString href = shown;
         if (href.startsWith(u"www.", Qt::CaseInsensitive))
             href.prepend(u"http://");
-        found.append({m.capturedStart(), length, href});
+        found.append({start, length, href});
     }
     return found;
 }
