@@ -1,9 +1,11 @@
 #include "SharedPaletteStyle.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -17,6 +19,14 @@ class NotingStyle : public QProxyStyle
 public:
     using QProxyStyle::QProxyStyle;
     mutable QList<QPalette> buttonPalettes;
+    mutable int overflowIconsMade = 0;
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        overflowIconsMade += icon == SP_ToolBarHorizontalExtensionButton;
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
@@ -67,6 +77,26 @@ private slots:
         QVERIFY(red.cacheKey() != first.cacheKey());
         QCOMPARE(red.color(QPalette::Button), QColor(Qt::red));
         QCOMPARE(red.color(QPalette::ButtonText), QColor(Qt::black));
+    }
+
+    // Building a menu bar must not decode its overflow button's pictures; drawing the button
+    // still shows the desktop's icon.
+    void menuBarOverflowIcon_isMadeWhenFirstDrawn()
+    {
+        m_noting->overflowIconsMade = 0;
+        QMenuBar bar;
+        QCOMPARE(m_noting->overflowIconsMade, 0);
+
+        auto *overflow = bar.findChild<QToolButton *>();
+        QVERIFY(overflow);
+        const QImage drawn = overflow->icon().pixmap(16, 16).toImage();
+        QCOMPARE(m_noting->overflowIconsMade, 1);
+        const QImage desktop = QProxyStyle()
+                                   .standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                                   .pixmap(16, 16)
+                                   .toImage();
+        QVERIFY(!drawn.isNull());
+        QCOMPARE(drawn, desktop);
     }
 
 private:

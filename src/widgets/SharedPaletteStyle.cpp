@@ -1,6 +1,9 @@
 #include "SharedPaletteStyle.h"
 
+#include <QIconEngine>
 #include <QStyleOption>
+
+#include <functional>
 
 #include <memory>
 
@@ -43,7 +46,58 @@ std::shared_ptr<QStyleOption> copyOf(const QStyleOption *option)
     }
 }
 
+// An icon made by make() when it is first drawn or measured.
+class DeferredIconEngine : public QIconEngine
+{
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
+
+private:
+    QIcon &icon()
+    {
+        if (m_make)
+            m_icon = std::exchange(m_make, {})();
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+};
+
 } // namespace
+
+QIcon SharedPaletteStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                                       const QWidget *widget) const
+{
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    const QStyle *desktop = baseStyle();
+    return QIcon(new DeferredIconEngine([desktop, icon] { return desktop->standardIcon(icon); }));
+}
 
 void SharedPaletteStyle::share(QStyleOption &copy, const QPalette &palette) const
 {

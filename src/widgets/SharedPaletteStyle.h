@@ -12,10 +12,17 @@ namespace Zorvane {
 // colours. Each new frame and display would then add images no later window can find, and
 // memory would grow with every reading. This style draws every widget with one long-lived
 // palette per set of colours, so that a window built again finds the images of the first.
+//
+// It also leaves the icon of a menu bar's overflow button unmade until the button is drawn: every
+// menu bar asks for it when it is built, making it decodes pictures, and few windows are ever too
+// narrow for their menus.
 class SharedPaletteStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
