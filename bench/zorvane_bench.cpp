@@ -19,6 +19,21 @@
 
 #include <cstring>
 
+// With BENCH_PROFILE=proceed or print under callgrind (bench/profile.sh), only that step is
+// counted, from the click to the first paint.
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define BENCH_COUNT(on)                                                                            \
+    do {                                                                                           \
+        if (on)                                                                                    \
+            CALLGRIND_START_INSTRUMENTATION;                                                       \
+        else                                                                                       \
+            CALLGRIND_STOP_INSTRUMENTATION;                                                        \
+    } while (false)
+#else
+#define BENCH_COUNT(on) static_cast<void>(on)
+#endif
+
 #include <malloc.h>
 #include <unistd.h>
 
@@ -65,6 +80,11 @@ void whenIdle(std::function<void()> action)
     QTimer::singleShot(250, std::move(action));
 }
 
+bool profiling(const char *step)
+{
+    return qEnvironmentVariable("BENCH_PROFILE") == QLatin1StringView(step);
+}
+
 void runReading(Zorvane::Navigator &navigator)
 {
     Zorvane::EntryForm &form = navigator.entryForm();
@@ -75,11 +95,15 @@ void runReading(Zorvane::Navigator &navigator)
 
     static QElapsedTimer timer;
     new PaintWatch("frmDisplay", [&navigator](QObject *) {
+        if (profiling("proceed"))
+            BENCH_COUNT(false);
         std::printf("proceed_ms %.3f\n", double(timer.nsecsElapsed()) / 1e6);
         // A person reads the display before printing it: Print is clicked once the program has
         // finished what the first paint left it to do.
         whenIdle([&navigator] {
             new PaintWatch("frmSave", [](QObject *painted) {
+                if (profiling("print"))
+                    BENCH_COUNT(false);
                 std::printf("print_ms %.3f\n", double(timer.nsecsElapsed()) / 1e6);
                 for (QObject *o = painted; o; o = o->parent()) {
                     if (auto *dialog = qobject_cast<QDialog *>(o)) {
@@ -89,6 +113,8 @@ void runReading(Zorvane::Navigator &navigator)
                 }
             });
             timer.restart();
+            if (profiling("print"))
+                BENCH_COUNT(true);
             navigator.frame()->cmdPrint_Click();
             Bench::reportPeakMemory();
             std::fflush(stdout);
@@ -96,6 +122,8 @@ void runReading(Zorvane::Navigator &navigator)
         });
     });
     timer.start();
+    if (profiling("proceed"))
+        BENCH_COUNT(true);
     form.cmdProceed_Click();
 }
 
