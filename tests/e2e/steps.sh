@@ -3,16 +3,25 @@
 # Names the step that a failure will report, and says it.
 step() { STEP=$*; echo "-- $STEP"; }
 
-# Waits up to $1 seconds for the command after it to succeed.
+# Microseconds since the epoch.
+now_us() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t)); }
+
+# Waits up to $1 seconds (a fraction is allowed: 0.5) for the command after it to succeed.
 wait_for() {
-    local limit=$1
+    local whole=${1%.*} frac=
+    [[ $1 == *.* ]] && frac=${1#*.}
+    frac=${frac}000000
+    local end=$(($(now_us) + ${whole:-0} * 1000000 + 10#${frac:0:6}))
     shift
-    local end=$((SECONDS + limit))
     until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
+        [ "$(now_us)" -ge "$end" ] && return 1
+        sleep 0.05
     done
 }
+
+# A private folder for the run, in memory where there is such a file system: the screenshots
+# taken to see whether the screen has settled are five megabytes each.
+scratch_folder() { mktemp -d -p /dev/shm 2>/dev/null || mktemp -d; }
 
 # Starts a private X server of the given size (WIDTHxHEIGHT) and exports its DISPLAY. A server
 # that gives up at once (other runs start theirs at the same moment) is started again.
