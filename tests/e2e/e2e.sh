@@ -4,7 +4,7 @@
 # saved file again; the single-instance rule; the help link; screenshots of every window.
 # Every step waits, with a bound, for what it needs; clicks go where the program's screen-reader
 # tree says the control is.
-#   e2e.sh <build-dir> <output-dir> <version>
+#   e2e.sh <build-dir> <output-dir> <version> <settled_shot program>
 set -uo pipefail
 # A private session bus, so that the screen-reader tree can be read.
 if [ -z "${E2E_OWN_BUS:-}" ]; then
@@ -17,6 +17,7 @@ BUILD=$(cd "$1" && pwd)
 # Every window's caption: the program's name and the version the build gives it.
 CAPTION="Zorvane v$3"
 OUT=$2
+SETTLED_SHOT=$4
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 # Files saved by an earlier run would make the save dialog ask whether to replace them.
@@ -79,19 +80,12 @@ no_window_wider_than() { [ -z "$(window_wider_than "$1")" ]; }
 count_is() { [ "$(count "$1")" -eq "$2" ]; }
 count_at_least() { [ "$(count "$1")" -ge "$2" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
-# A screenshot once two captures in a row agree: the windows have finished painting. The PNG is
-# written in the background (shots_written waits for it); the raw capture stays for comparisons.
+# A screenshot once the windows have finished painting. The PNG is written in the background
+# (shots_written waits for it); the capture itself stays for comparisons.
 SHOT_PIDS=()
 shot() {
-    local end=$((SECONDS + 10))
-    : > "$SCRATCH/prev.xwd"
-    until xwd -root -silent > "$SCRATCH/cur.xwd" 2>/dev/null &&
-        cmp -s "$SCRATCH/cur.xwd" "$SCRATCH/prev.xwd"; do
-        [ "$SECONDS" -ge "$end" ] && fail "the screen did not settle for $1"
-        mv "$SCRATCH/cur.xwd" "$SCRATCH/prev.xwd"
-    done
-    mv "$SCRATCH/cur.xwd" "$SCRATCH/$1.xwd"
-    convert "xwd:$SCRATCH/$1.xwd" -define png:compression-level=1 "$OUT/$1.png" &
+    "$SETTLED_SHOT" "$SCRATCH/$1.ppm" 10 || fail "the screen did not settle for $1"
+    convert "$SCRATCH/$1.ppm" -define png:compression-level=1 "$OUT/$1.png" &
     SHOT_PIDS+=($!)
 }
 shots_written() {
@@ -101,7 +95,7 @@ shots_written() {
 }
 # The number of pixels in which two shots differ.
 differing_pixels() {
-    compare -metric AE "xwd:$SCRATCH/$1.xwd" "xwd:$SCRATCH/$2.xwd" null: 2>&1 |
+    compare -metric AE "$SCRATCH/$1.ppm" "$SCRATCH/$2.ppm" null: 2>&1 |
         cut -d' ' -f1
 }
 press() { xdotool key --clearmodifiers "$@"; }
