@@ -80,24 +80,10 @@ no_window_wider_than() { [ -z "$(window_wider_than "$1")" ]; }
 count_is() { [ "$(count "$1")" -eq "$2" ]; }
 count_at_least() { [ "$(count "$1")" -ge "$2" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
-# A screenshot once the windows have finished painting. The PNG is written in the background
-# (shots_written waits for it); the capture itself stays for comparisons.
-SHOT_PIDS=()
-shot() {
-    "$SETTLED_SHOT" "$SCRATCH/$1.ppm" 10 || fail "the screen did not settle for $1"
-    convert "$SCRATCH/$1.ppm" -define png:compression-level=1 "$OUT/$1.png" &
-    SHOT_PIDS+=($!)
-}
-shots_written() {
-    local p
-    for p in "${SHOT_PIDS[@]}"; do wait "$p" || fail "a screenshot could not be written"; done
-    SHOT_PIDS=()
-}
+# A screenshot once the windows have finished painting.
+shot() { "$SETTLED_SHOT" "$OUT/$1.png" 10 || fail "the screen did not settle for $1"; }
 # The number of pixels in which two shots differ.
-differing_pixels() {
-    compare -metric AE "$SCRATCH/$1.ppm" "$SCRATCH/$2.ppm" null: 2>&1 |
-        cut -d' ' -f1
-}
+differing_pixels() { compare -metric AE "$OUT/$1.png" "$OUT/$2.png" null: 2>&1 | cut -d' ' -f1; }
 press() { xdotool key --clearmodifiers "$@"; }
 # The newest visible window with this title, once it has the keyboard.
 active_window() {
@@ -295,5 +281,4 @@ wait_for 10 gone "$FOURTH" || fail "Exit in the frame did not end the program"
 wait "$FOURTH"
 [ $? -eq 0 ] || fail "the program did not end with status 0"
 
-shots_written
 echo "end-to-end: all steps passed; screenshots in $OUT"
