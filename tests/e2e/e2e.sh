@@ -4,7 +4,7 @@
 # saved file again; the single-instance rule; the help link; screenshots of every window.
 # Every step waits, with a bound, for what it needs; clicks go where the program's screen-reader
 # tree says the control is.
-#   e2e.sh <build-dir> <output-dir> <version> <settled_shot program>
+#   e2e.sh <build-dir> <output-dir> <version> <screen_shot program>
 set -uo pipefail
 # A private session bus, so that the screen-reader tree can be read.
 if [ -z "${E2E_OWN_BUS:-}" ]; then
@@ -17,7 +17,7 @@ BUILD=$(cd "$1" && pwd)
 # Every window's caption: the program's name and the version the build gives it.
 CAPTION="Zorvane v$3"
 OUT=$2
-SETTLED_SHOT=$4
+SCREEN_SHOT=$4
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 # Files saved by an earlier run would make the save dialog ask whether to replace them.
@@ -81,7 +81,7 @@ count_is() { [ "$(count "$1")" -eq "$2" ]; }
 count_at_least() { [ "$(count "$1")" -ge "$2" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 # A screenshot once the windows have finished painting.
-shot() { "$SETTLED_SHOT" "$OUT/$1.png" 10 || fail "the screen did not settle for $1"; }
+shot() { "$SCREEN_SHOT" settled "$OUT/$1.png" 10 || fail "the screen did not settle for $1"; }
 # The number of pixels in which two shots differ.
 differing_pixels() { compare -metric AE "$OUT/$1.png" "$OUT/$2.png" null: 2>&1 | cut -d' ' -f1; }
 press() { xdotool key --clearmodifiers "$@"; }

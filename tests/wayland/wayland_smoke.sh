@@ -3,10 +3,11 @@
 # own), opens a reading file handed to it, shows the frame, opens and closes the report and the
 # about box, and Exit ends it with status 0, with nothing written to standard error. Weston runs nested in Xvfb so that xdotool can give it real
 # keys; the compositor, not the program, places the windows.
-#   wayland_smoke.sh <program> <output-dir>
+#   wayland_smoke.sh <program> <output-dir> <screen_shot program>
 set -uo pipefail
 BIN=$1
 OUT=$2
+SCREEN_SHOT=$3
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 
@@ -39,14 +40,8 @@ weston --backend=x11-backend.so --use-pixman --socket=zorvane-test --width=1280 
 WESTON_PID=$!
 wait_for 20 test -S "$XDG_RUNTIME_DIR/zorvane-test" || fail "no Wayland socket"
 
-# The screen as it is now, into $1.
-capture() { xwd -root -silent > "$1" 2>/dev/null; }
 # The share of the output painted in the frame's navy: the maximized frame covers most of it.
-navy_share() {
-    capture "$SCRATCH/screen.xwd" || { echo 0; return; }
-    convert "xwd:$SCRATCH/screen.xwd" -fill black -opaque white -fill white -opaque 'rgb(0,0,64)' \
-        -fill black +opaque white -format '%[fx:int(mean * 100)]' info:
-}
+navy_share() { "$SCREEN_SHOT" share 0,0,64 2>/dev/null || echo 0; }
 frame_shown() { [ "$(navy_share)" -gt 50 ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 # Half a second longer for each try: a key the compositor dropped is sent again soon, and on a
@@ -68,27 +63,20 @@ env -u DISPLAY WAYLAND_DISPLAY=zorvane-test QT_QPA_PLATFORM=wayland \
     "$BIN" "$SCRATCH/anna.zvr" >/dev/null 2>"$SCRATCH/stderr" &
 ZV_PID=$!
 wait_for 30 frame_shown || fail "the frame did not appear"
-# The frame as it first appeared, once two captures in a row agree: it has finished painting.
-settled() {
-    mv "$SCRATCH/screen.xwd" "$SCRATCH/before.xwd"
-    capture "$SCRATCH/screen.xwd" && cmp -s "$SCRATCH/screen.xwd" "$SCRATCH/before.xwd"
-}
-wait_for 10 settled || fail "the frame did not settle"
-mv "$SCRATCH/screen.xwd" "$SCRATCH/frame.xwd"
-convert "xwd:$SCRATCH/frame.xwd" "$OUT/frame.png" || fail "no screenshot of the frame"
+# The frame as it first appeared, once it has finished painting.
+"$SCREEN_SHOT" settled "$OUT/frame.png" 10 "$SCRATCH/frame.bmp" || fail "the frame did not settle"
 
 # Pixels that differ clearly from the frame as it first appeared, below the compositor's panel
 # and its clock; shading that follows the focus or a button under the pointer does not count.
 changed() {
-    capture "$SCRATCH/now.xwd" || { echo 0; return; }
-    compare -fuzz 10% -metric AE "xwd:$SCRATCH/frame.xwd" "xwd:$SCRATCH/now.xwd" -crop 1280x960+0+64 null: 2>&1 |
-        cut -d' ' -f1
+    "$SCREEN_SHOT" changed "$SCRATCH/frame.bmp" 10 1280x960+0+64 --keep "$SCRATCH/now.bmp" \
+        2>/dev/null || echo 0
 }
 window_over_frame() { [ "$(changed)" -gt 20000 ] 2>/dev/null; }
 menu_open() { [ "$(changed)" -gt 300 ] 2>/dev/null; }
 frame_alone() { [ "$(changed)" -lt 2000 ] 2>/dev/null; }
 closes_with_escape() {
-    convert "xwd:$SCRATCH/now.xwd" "$OUT/$1.png" || fail "no screenshot of the $1"
+    convert "$SCRATCH/now.bmp" "$OUT/$1.png" || fail "no screenshot of the $1"
     # A window drawn before the compositor gave it the keyboard misses the key: send it again.
     for try in $(seq 8); do
         xdotool key --clearmodifiers Escape
