@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QSysInfo>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -116,6 +117,19 @@ public:
         const int bs = shiftOf(m_image->blue_mask);
         QImage shot(m_image->width, m_image->height, QImage::Format_RGB32);
         const bool wordPixels = m_image->bits_per_pixel == 32;
+        // The usual 24-bit screen already holds its pixels as Qt does, but for the unused byte.
+        if (wordPixels && m_image->red_mask == 0xff0000 && m_image->green_mask == 0xff00 &&
+            m_image->blue_mask == 0xff && m_image->byte_order == LSBFirst &&
+            QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+            for (int y = 0; y < m_image->height; ++y) {
+                const char *line = m_image->data + static_cast<size_t>(y) * m_image->bytes_per_line;
+                auto *out = reinterpret_cast<QRgb *>(shot.scanLine(y));
+                std::memcpy(out, line, static_cast<size_t>(m_image->width) * 4);
+                for (int x = 0; x < m_image->width; ++x)
+                    out[x] |= 0xff000000;
+            }
+            return shot;
+        }
         for (int y = 0; y < m_image->height; ++y) {
             const char *line = m_image->data + static_cast<size_t>(y) * m_image->bytes_per_line;
             auto *out = reinterpret_cast<QRgb *>(shot.scanLine(y));

@@ -3,11 +3,12 @@
 # box and the report window centred by their frames, the reading scrolled from corner to corner
 # on 800x600, and the frame restored from maximized fully on screen. Positions are read from the
 # windows themselves; every wait is for a condition.
-#   screens.sh <build-dir> <output-dir>
+#   screens.sh <build-dir> <output-dir> <screen_shot program>
 set -uo pipefail
 
 BUILD=$(cd "$1" && pwd)
 OUT=$2
+SCREEN_SHOT=$3
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 STAGE=$OUT/stage-screens
@@ -25,7 +26,7 @@ stop_session() {
     for p in ${ZV_PID:-} ${WM_PID:-} ${XVFB_PID:-}; do kill -9 "$p" 2>/dev/null; done
     ZV_PID= WM_PID= XVFB_PID=
 }
-SCRATCH=$(mktemp -d)
+SCRATCH=$(scratch_folder)
 trap 'stop_session; rm -rf "$SCRATCH"' EXIT
 
 step "installing into a staging prefix"
@@ -38,7 +39,7 @@ windows() { xdotool search --onlyvisible --name '^Zorvane v1\.45$' 2>/dev/null |
 count_is() { [ "$(windows | wc -l)" -eq "$1" ]; }
 # The one visible program window not in the list $1.
 new_window() { comm -13 <(printf '%s\n' $1 | sort) <(windows) | head -n1; }
-shot() { import -window root "$OUT/$1.png" || fail "screenshot $1"; }
+shot() { "$SCREEN_SHOT" save "$OUT/$1.png" || fail "screenshot $1"; }
 press() { xdotool key --clearmodifiers "$@"; }
 
 # The window's frame, decorations included, as "left top right bottom" (right and bottom
