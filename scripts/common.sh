@@ -8,7 +8,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick poppler-utils libx11-dev libxext-dev
+    xvfb xauth xdotool x11-utils imagemagick poppler-utils libx11-dev libxext-dev zlib1g-dev
     dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     desktop-file-utils dpkg-dev file openbox bc
     appstream lintian man-db weston qt6-wayland
