@@ -63,22 +63,41 @@ chmod +x "$SCRATCH/bin/xdg-open"
 export PATH=$SCRATCH/bin:$PATH
 unset BROWSER DEFAULT_BROWSER
 
-# Visible top-level windows with exactly this title.
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
-count() { windows "$1" | wc -l; }
-# 0 for a window that has just gone.
-width_of() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {split($2, s, "x"); w = s[1]} END {print w + 0}'; }
-# The visible program window at least / at most this wide.
-window_wider_than() {
-    for w in $(windows "$CAPTION"); do [ "$(width_of "$w")" -gt "$1" ] && echo "$w"; done
+# Visible top-level windows with exactly this title: into the array FOUND, or printed. The checks
+# that waits poll start as few processes as they can.
+found() {
+    local out
+    out=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
+    FOUND=($out)
 }
-window_narrower_than() {
-    for w in $(windows "$CAPTION"); do [ "$(width_of "$w")" -lt "$1" ] && echo "$w"; done
+windows() { found "$1" && printf '%s\n' "${FOUND[@]}"; }
+count() { found "$1" && echo "${#FOUND[@]}"; }
+# The width of window $1 into WIDTH; 0 for a window that has just gone.
+width_of() {
+    local geometry
+    geometry=$(xdotool getwindowgeometry "$1" 2>/dev/null)
+    WIDTH=0
+    [[ $geometry =~ Geometry:\ ([0-9]+)x ]] && WIDTH=${BASH_REMATCH[1]}
 }
-has_window_wider_than() { [ -n "$(window_wider_than "$1")" ]; }
-no_window_wider_than() { [ -z "$(window_wider_than "$1")" ]; }
-count_is() { [ "$(count "$1")" -eq "$2" ]; }
-count_at_least() { [ "$(count "$1")" -ge "$2" ]; }
+# The visible program windows wider / narrower than $1, into SIZED.
+wider_than() {
+    found "$CAPTION"
+    SIZED=()
+    for w in "${FOUND[@]}"; do width_of "$w" && [ "$WIDTH" -gt "$1" ] && SIZED+=("$w"); done
+    return 0
+}
+narrower_than() {
+    found "$CAPTION"
+    SIZED=()
+    for w in "${FOUND[@]}"; do width_of "$w" && [ "$WIDTH" -lt "$1" ] && SIZED+=("$w"); done
+    return 0
+}
+window_wider_than() { wider_than "$1" && printf '%s\n' "${SIZED[@]}"; }
+window_narrower_than() { narrower_than "$1" && printf '%s\n' "${SIZED[@]}"; }
+has_window_wider_than() { wider_than "$1" && [ ${#SIZED[@]} -gt 0 ]; }
+no_window_wider_than() { wider_than "$1" && [ ${#SIZED[@]} -eq 0 ]; }
+count_is() { found "$1" && [ "${#FOUND[@]}" -eq "$2" ]; }
+count_at_least() { found "$1" && [ "${#FOUND[@]}" -ge "$2" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 # A screenshot once the windows have finished painting.
 shot() { "$SCREEN_SHOT" settled "$OUT/$1.png" 10 || fail "the screen did not settle for $1"; }
@@ -87,9 +106,8 @@ differing_pixels() { compare -metric AE "$OUT/$1.png" "$OUT/$2.png" null: 2>&1 |
 press() { xdotool key --clearmodifiers "$@"; }
 # The newest visible window with this title, once it has the keyboard.
 active_window() {
-    local w
-    w=$(windows "$1" | tail -n1)
-    [ -n "$w" ] && is_active "$w" && echo "$w"
+    found "$1"
+    [ ${#FOUND[@]} -gt 0 ] && is_active "${FOUND[-1]}" && echo "${FOUND[-1]}"
 }
 # The screen centre of the control that process $1's screen-reader tree names $2 (role $3).
 where() { "$HERE/where.py" "$@" 2>/dev/null; }
@@ -133,7 +151,8 @@ step "pressing the reading button"
 press alt+z
 wait_for 20 has_window_wider_than 1000 || fail "the frame did not open"
 FRAME=$(window_wider_than 1000)
-[ "$(width_of "$FRAME")" -ge 1270 ] || fail "the frame is not maximized"
+width_of "$FRAME"
+[ "$WIDTH" -ge 1270 ] || fail "the frame is not maximized"
 [ "$(count "$CAPTION")" -eq 1 ] || fail "the entry form is still visible"
 shot display-tab0
 

@@ -36,7 +36,13 @@ BIN=$STAGE/bin/zorvane
 
 # Visible top-level windows with the program's title.
 windows() { xdotool search --onlyvisible --name '^Zorvane v1\.45$' 2>/dev/null | sort; }
-count_is() { [ "$(windows | wc -l)" -eq "$1" ]; }
+# Polled by the waits: one process a check.
+count_is() {
+    local out
+    out=$(xdotool search --onlyvisible --name '^Zorvane v1\.45$' 2>/dev/null)
+    local found=($out)
+    [ ${#found[@]} -eq "$1" ]
+}
 # The one visible program window not in the list $1.
 new_window() { comm -13 <(printf '%s\n' $1 | sort) <(windows) | head -n1; }
 shot() { "$SCREEN_SHOT" save "$OUT/$1.png" || fail "screenshot $1"; }

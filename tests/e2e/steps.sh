@@ -3,19 +3,25 @@
 # Names the step that a failure will report, and says it.
 step() { STEP=$*; echo "-- $STEP"; }
 
-# Microseconds since the epoch.
-now_us() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t)); }
+# Forks are dear on a loaded machine, and the waits below poll often: the clock and the pause
+# between polls start no process. The pause reads a pipe that never gets data until it times out.
+exec {PAUSE_FD}<> <(:)
+pause() { read -r -t "$1" -u "$PAUSE_FD" || true; }
+# Microseconds since the epoch, into NOW_US.
+clock() { NOW_US=${EPOCHREALTIME/[.,]/}; NOW_US=$((10#$NOW_US)); }
 
 # Waits up to $1 seconds (a fraction is allowed: 0.5) for the command after it to succeed.
 wait_for() {
     local whole=${1%.*} frac=
     [[ $1 == *.* ]] && frac=${1#*.}
     frac=${frac}000000
-    local end=$(($(now_us) + ${whole:-0} * 1000000 + 10#${frac:0:6}))
+    clock
+    local end=$((NOW_US + ${whole:-0} * 1000000 + 10#${frac:0:6}))
     shift
     until "$@"; do
-        [ "$(now_us)" -ge "$end" ] && return 1
-        sleep 0.05
+        clock
+        [ "$NOW_US" -ge "$end" ] && return 1
+        pause 0.05
     done
 }
 
