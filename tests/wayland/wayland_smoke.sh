@@ -69,14 +69,13 @@ wait_for 30 frame_shown || fail "the frame did not appear"
 # Pixels that differ clearly from the frame as it first appeared, below the compositor's panel
 # and its clock; shading that follows the focus or a button under the pointer does not count.
 changed() {
-    "$SCREEN_SHOT" changed "$SCRATCH/frame.bmp" 10 1280x960+0+64 --keep "$SCRATCH/now.bmp" \
-        2>/dev/null || echo 0
+    "$SCREEN_SHOT" changed "$SCRATCH/frame.bmp" 10 1280x960+0+64 2>/dev/null || echo 0
 }
 window_over_frame() { [ "$(changed)" -gt 20000 ] 2>/dev/null; }
 menu_open() { [ "$(changed)" -gt 300 ] 2>/dev/null; }
 frame_alone() { [ "$(changed)" -lt 2000 ] 2>/dev/null; }
 closes_with_escape() {
-    convert "$SCRATCH/now.bmp" "$OUT/$1.png" || fail "no screenshot of the $1"
+    "$SCREEN_SHOT" save "$OUT/$1.png" || fail "no screenshot of the $1"
     # A window drawn before the compositor gave it the keyboard misses the key: send it again.
     for try in $(seq 8); do
         xdotool key --clearmodifiers Escape
