@@ -25,8 +25,8 @@ wait_for() {
     done
 }
 
-# A private folder for the run, in memory where there is such a file system: the screenshots
-# taken to see whether the screen has settled are five megabytes each.
+# A private folder for the run, in memory where there is such a file system: screens kept there
+# for comparison are five megabytes each.
 scratch_folder() { mktemp -d -p /dev/shm 2>/dev/null || mktemp -d; }
 
 # Starts a private X server of the given size (WIDTHxHEIGHT) and exports its DISPLAY. A server
