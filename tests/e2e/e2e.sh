@@ -113,11 +113,11 @@ active_window() {
 where() { "$HERE/where.py" "$@" 2>/dev/null; }
 located() { XY=$(where "$@") && [ -n "$XY" ]; }
 click_on() {
-    wait_for 10 located "$@" || fail "no control named $2 is showing"
+    wait_for 30 located "$@" || fail "no control named $2 is showing"
     xdotool mousemove $XY click 1
 }
 point_at() {
-    wait_for 10 located "$@" || fail "no control named $2 is showing"
+    wait_for 30 located "$@" || fail "no control named $2 is showing"
     xdotool mousemove $XY
 }
 encoded() { # the bytes of a reading file for name, day, month, year
@@ -162,7 +162,7 @@ three_tabs() {
     while IFS= read -r tab; do TABS+=("$tab"); done < <("$HERE/where.py" --tabs "$FIRST" 2>/dev/null)
     [ ${#TABS[@]} -eq 3 ]
 }
-wait_for 10 three_tabs || fail "the display does not show three tabs"
+wait_for 30 three_tabs || fail "the display does not show three tabs"
 for tab in 1 2; do
     click_on "$FIRST" "${TABS[$tab]}" "page tab"
     shot "display-tab$tab"
