@@ -4,7 +4,7 @@
 # saved file again; the single-instance rule; the help link; screenshots of every window.
 # Every step waits, with a bound, for what it needs; clicks go where the program's screen-reader
 # tree says the control is.
-#   e2e.sh <build-dir> <output-dir> <version>
+#   e2e.sh <build-dir> <output-dir> <version> <screen_shot program>
 set -uo pipefail
 # A private session bus, so that the screen-reader tree can be read.
 if [ -z "${E2E_OWN_BUS:-}" ]; then
@@ -17,6 +17,7 @@ BUILD=$(cd "$1" && pwd)
 # Every window's caption: the program's name and the version the build gives it.
 CAPTION="Zorvane v$3"
 OUT=$2
+SCREEN_SHOT=$4
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 # Files saved by an earlier run would make the save dialog ask whether to replace them.
@@ -38,7 +39,7 @@ cleanup() {
     for p in ${ZV_PIDS:-} ${WM_PID:-} ${XVFB_PID:-}; do kill -9 "$p" 2>/dev/null; done
     rm -rf "$SCRATCH"
 }
-SCRATCH=$(mktemp -d)
+SCRATCH=$(scratch_folder)
 trap cleanup EXIT
 
 step "installing into a staging prefix"
@@ -62,53 +63,62 @@ chmod +x "$SCRATCH/bin/xdg-open"
 export PATH=$SCRATCH/bin:$PATH
 unset BROWSER DEFAULT_BROWSER
 
-# Visible top-level windows with exactly this title.
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
-count() { windows "$1" | wc -l; }
-# 0 for a window that has just gone.
-width_of() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {split($2, s, "x"); w = s[1]} END {print w + 0}'; }
-# The visible program window at least / at most this wide.
-window_wider_than() {
-    for w in $(windows "$CAPTION"); do [ "$(width_of "$w")" -gt "$1" ] && echo "$w"; done
+# Visible top-level windows with exactly this title: into the array FOUND, or printed. The checks
+# that waits poll start as few processes as they can.
+found() {
+    local out
+    out=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
+    FOUND=($out)
 }
-window_narrower_than() {
-    for w in $(windows "$CAPTION"); do [ "$(width_of "$w")" -lt "$1" ] && echo "$w"; done
+windows() { found "$1" && printf '%s\n' "${FOUND[@]}"; }
+count() { found "$1" && echo "${#FOUND[@]}"; }
+# The width of window $1 into WIDTH; 0 for a window that has just gone.
+width_of() {
+    local geometry
+    geometry=$(xdotool getwindowgeometry "$1" 2>/dev/null)
+    WIDTH=0
+    [[ $geometry =~ Geometry:\ ([0-9]+)x ]] && WIDTH=${BASH_REMATCH[1]}
 }
-has_window_wider_than() { [ -n "$(window_wider_than "$1")" ]; }
-no_window_wider_than() { [ -z "$(window_wider_than "$1")" ]; }
-count_is() { [ "$(count "$1")" -eq "$2" ]; }
-count_at_least() { [ "$(count "$1")" -ge "$2" ]; }
+# The visible program windows wider / narrower than $1, into SIZED.
+wider_than() {
+    found "$CAPTION"
+    SIZED=()
+    for w in "${FOUND[@]}"; do width_of "$w" && [ "$WIDTH" -gt "$1" ] && SIZED+=("$w"); done
+    return 0
+}
+narrower_than() {
+    found "$CAPTION"
+    SIZED=()
+    for w in "${FOUND[@]}"; do width_of "$w" && [ "$WIDTH" -lt "$1" ] && SIZED+=("$w"); done
+    return 0
+}
+window_wider_than() { wider_than "$1" && printf '%s\n' "${SIZED[@]}"; }
+window_narrower_than() { narrower_than "$1" && printf '%s\n' "${SIZED[@]}"; }
+has_window_wider_than() { wider_than "$1" && [ ${#SIZED[@]} -gt 0 ]; }
+no_window_wider_than() { wider_than "$1" && [ ${#SIZED[@]} -eq 0 ]; }
+count_is() { found "$1" && [ "${#FOUND[@]}" -eq "$2" ]; }
+count_at_least() { found "$1" && [ "${#FOUND[@]}" -ge "$2" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
-# A screenshot once two captures in a row agree: the windows have finished painting.
-shot() {
-    local end=$((SECONDS + 10))
-    : > "$SCRATCH/prev.rgb"
-    until import -window root -depth 8 "rgb:$SCRATCH/cur.rgb" 2>/dev/null &&
-        cmp -s "$SCRATCH/cur.rgb" "$SCRATCH/prev.rgb"; do
-        [ "$SECONDS" -ge "$end" ] && fail "the screen did not settle for $1"
-        mv "$SCRATCH/cur.rgb" "$SCRATCH/prev.rgb"
-    done
-    convert -size 1280x1024 -depth 8 "rgb:$SCRATCH/cur.rgb" "$OUT/$1.png" || fail "screenshot $1"
-}
+# A screenshot once the windows have finished painting.
+shot() { "$SCREEN_SHOT" settled "$OUT/$1.png" 10 || fail "the screen did not settle for $1"; }
+# The number of pixels in which two shots differ.
+differing_pixels() { compare -metric AE "$OUT/$1.png" "$OUT/$2.png" null: 2>&1 | cut -d' ' -f1; }
 press() { xdotool key --clearmodifiers "$@"; }
 # The newest visible window with this title, once it has the keyboard.
 active_window() {
-    local w
-    w=$(windows "$1" | tail -n1)
-    [ -n "$w" ] && is_active "$w" && echo "$w"
+    found "$1"
+    [ ${#FOUND[@]} -gt 0 ] && is_active "${FOUND[-1]}" && echo "${FOUND[-1]}"
 }
 # The screen centre of the control that process $1's screen-reader tree names $2 (role $3).
 where() { "$HERE/where.py" "$@" 2>/dev/null; }
-located() { [ -n "$(where "$@")" ]; }
+located() { XY=$(where "$@") && [ -n "$XY" ]; }
 click_on() {
-    wait_for 10 located "$@" || fail "no control named $2 is showing"
-    local xy
-    xy=$(where "$@")
-    xdotool mousemove $xy click 1
+    wait_for 30 located "$@" || fail "no control named $2 is showing"
+    xdotool mousemove $XY click 1
 }
 point_at() {
-    wait_for 10 located "$@" || fail "no control named $2 is showing"
-    xdotool mousemove $(where "$@")
+    wait_for 30 located "$@" || fail "no control named $2 is showing"
+    xdotool mousemove $XY
 }
 encoded() { # the bytes of a reading file for name, day, month, year
     for v in "$@"; do
@@ -128,28 +138,31 @@ focus "$ENTRY"
 shot entry-form
 
 step "typing the name and choosing 14 March 1975"
-xdotool type --delay 60 "anna"
+xdotool type "anna"
 press Tab
-xdotool type --delay 60 "14"
+xdotool type "14"
 press Tab
-xdotool type --delay 60 "March"
+xdotool type "March"
 press Tab
-xdotool type --delay 60 "1975"
+xdotool type "1975"
 shot entry-form-filled
 
 step "pressing the reading button"
 press alt+z
 wait_for 20 has_window_wider_than 1000 || fail "the frame did not open"
 FRAME=$(window_wider_than 1000)
-[ "$(width_of "$FRAME")" -ge 1270 ] || fail "the frame is not maximized"
+width_of "$FRAME"
+[ "$WIDTH" -ge 1270 ] || fail "the frame is not maximized"
 [ "$(count "$CAPTION")" -eq 1 ] || fail "the entry form is still visible"
 shot display-tab0
 
 step "looking at the other tabs"
-three_tabs() { [ "$("$HERE/where.py" --tabs "$FIRST" 2>/dev/null | grep -c .)" -eq 3 ]; }
-wait_for 10 three_tabs || fail "the display does not show three tabs"
-TABS=()
-while IFS= read -r tab; do TABS+=("$tab"); done < <("$HERE/where.py" --tabs "$FIRST")
+three_tabs() {
+    TABS=()
+    while IFS= read -r tab; do TABS+=("$tab"); done < <("$HERE/where.py" --tabs "$FIRST" 2>/dev/null)
+    [ ${#TABS[@]} -eq 3 ]
+}
+wait_for 30 three_tabs || fail "the display does not show three tabs"
 for tab in 1 2; do
     click_on "$FIRST" "${TABS[$tab]}" "page tab"
     shot "display-tab$tab"
@@ -173,7 +186,7 @@ focus "$REPORT"
 press alt+s
 wait_for 20 active_window "Zorvane" >/dev/null || fail "the save dialog did not open"
 shot save-dialog
-xdotool type --delay 30 "$OUT/anna"
+xdotool type "$OUT/anna"
 press Return
 wait_for 20 cmp -s "$OUT/anna.zvr" <(encoded ANNA 14 March 1975) || fail "the saved bytes differ"
 
@@ -217,7 +230,7 @@ REPORT=$(window_narrower_than 1000)
 focus "$REPORT"
 press alt+s
 wait_for 20 active_window "Zorvane" >/dev/null || fail "the save dialog did not open again"
-xdotool type --delay 30 "$OUT/anna-again.zvr"
+xdotool type "$OUT/anna-again.zvr"
 press Return
 wait_for 20 cmp -s "$OUT/anna.zvr" "$OUT/anna-again.zvr" || fail "the inputs changed after Back"
 focus "$REPORT"
@@ -235,12 +248,12 @@ press Down
 press Return
 wait_for 20 active_window "Select the source file" >/dev/null || fail "the open dialog did not open"
 shot open-dialog
-xdotool type --delay 30 "$OUT/anna.zvr"
+xdotool type "$OUT/anna.zvr"
 press Return
 wait_for 20 has_window_wider_than 1000 || fail "the reading did not come back"
 shot display-reopened
-ae=$(compare -metric AE "$OUT/display-tab0.png" "$OUT/display-reopened.png" null: 2>&1 >/dev/null)
-[ "${ae%% *}" -lt 200 ] 2>/dev/null || fail "the reopened reading looks different ($ae pixels)"
+ae=$(differing_pixels display-tab0 display-reopened)
+[ "$ae" -lt 200 ] 2>/dev/null || fail "the reopened reading looks different ($ae pixels)"
 
 step "a second start is refused while the first runs"
 "$BIN" &
@@ -279,8 +292,8 @@ FOURTH=$!
 ZV_PIDS=$FOURTH
 wait_for 20 has_window_wider_than 1000 || fail "the file's reading did not open"
 shot display-from-file-manager
-ae=$(compare -metric AE "$OUT/display-tab0.png" "$OUT/display-from-file-manager.png" null: 2>&1 >/dev/null)
-[ "${ae%% *}" -lt 200 ] 2>/dev/null || fail "the reading from the file looks different ($ae pixels)"
+ae=$(differing_pixels display-tab0 display-from-file-manager)
+[ "$ae" -lt 200 ] 2>/dev/null || fail "the reading from the file looks different ($ae pixels)"
 focus "$(window_wider_than 1000)"
 press alt+e
 wait_for 10 gone "$FOURTH" || fail "Exit in the frame did not end the program"

@@ -3,20 +3,21 @@
 # box and the report window centred by their frames, the reading scrolled from corner to corner
 # on 800x600, and the frame restored from maximized fully on screen. Positions are read from the
 # windows themselves; every wait is for a condition.
-#   screens.sh <build-dir> <output-dir>
+#   screens.sh <build-dir> <output-dir> <screen_shot program>
 set -uo pipefail
 
 BUILD=$(cd "$1" && pwd)
 OUT=$2
+SCREEN_SHOT=$3
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 STAGE=$OUT/stage-screens
-rm -f "$OUT/screens-failure.png"
+rm -f "$OUT"/screens-failure*.png
 
 STEP="setting up"
 fail() {
     echo "SCREENS FAILED at step: $STEP${1:+ ($1)}" >&2
-    import -window root "$OUT/screens-failure.png" 2>/dev/null
+    import -window root "$OUT/screens-failure${SESSION:+-$SESSION}.png" 2>/dev/null
     exit 1
 }
 source "$(dirname "$0")/steps.sh"
@@ -25,7 +26,7 @@ stop_session() {
     for p in ${ZV_PID:-} ${WM_PID:-} ${XVFB_PID:-}; do kill -9 "$p" 2>/dev/null; done
     ZV_PID= WM_PID= XVFB_PID=
 }
-SCRATCH=$(mktemp -d)
+SCRATCH=$(scratch_folder)
 trap 'stop_session; rm -rf "$SCRATCH"' EXIT
 
 step "installing into a staging prefix"
@@ -35,10 +36,16 @@ BIN=$STAGE/bin/zorvane
 
 # Visible top-level windows with the program's title.
 windows() { xdotool search --onlyvisible --name '^Zorvane v1\.45$' 2>/dev/null | sort; }
-count_is() { [ "$(windows | wc -l)" -eq "$1" ]; }
+# Polled by the waits: one process a check.
+count_is() {
+    local out
+    out=$(xdotool search --onlyvisible --name '^Zorvane v1\.45$' 2>/dev/null)
+    local found=($out)
+    [ ${#found[@]} -eq "$1" ]
+}
 # The one visible program window not in the list $1.
 new_window() { comm -13 <(printf '%s\n' $1 | sort) <(windows) | head -n1; }
-shot() { import -window root "$OUT/$1.png" || fail "screenshot $1"; }
+shot() { "$SCREEN_SHOT" save "$OUT/$1.png" || fail "screenshot $1"; }
 press() { xdotool key --clearmodifiers "$@"; }
 
 # The window's frame, decorations included, as "left top right bottom" (right and bottom
@@ -160,29 +167,53 @@ restore_fits() {
     wait_for 10 inside "$FRAME" || fail "$(explain "$FRAME")"
 }
 
-start_session 800x600
-about_box_is_centred "$ENTRY"
-open_reading
-# The reading scrolled to its foot by dragging the handle of the frame's vertical scroll bar,
-# at its right edge above the 57 px button bar.
-eval "$(xdotool getwindowgeometry --shell "$FRAME")"
-shot screens-800x600-reading
+small_screen() {
+    start_session 800x600
+    about_box_is_centred "$ENTRY"
+    open_reading
+    # The reading scrolled to its foot by dragging the handle of the frame's vertical scroll bar,
+    # at its right edge above the 57 px button bar.
+    eval "$(xdotool getwindowgeometry --shell "$FRAME")"
+    shot screens-800x600-reading
+    drag $((X + WIDTH - 8)) $((Y + 120)) $((X + WIDTH - 8)) $((Y + HEIGHT - 57 - 20))
+    shot screens-800x600-reading-scrolled
+    report_is_centred
+    restore_fits
+    shot screens-800x600-restored
+}
 drag() {
     xdotool mousemove "$1" "$2" mousedown 1
     xdotool mousemove "$(($1 + 1))" "$(($2 + 1))" mousemove "$3" "$4"
     xdotool mouseup 1
 }
-drag $((X + WIDTH - 8)) $((Y + 120)) $((X + WIDTH - 8)) $((Y + HEIGHT - 57 - 20))
-shot screens-800x600-reading-scrolled
-report_is_centred
-restore_fits
-shot screens-800x600-restored
-stop_session
 
-start_session 1024x768
-open_reading
-report_is_centred
-restore_fits
-shot screens-1024x768-restored
+larger_screen() {
+    start_session 1024x768
+    open_reading
+    report_is_centred
+    restore_fits
+    shot screens-1024x768-restored
+}
+
+# The two screens are two sessions of their own (server, window manager, user), run side by side;
+# each names its steps and ends its own processes however it ends.
+in_session() {
+    (
+        SESSION=$1
+        SCRATCH=$SCRATCH/$1
+        mkdir -p "$SCRATCH"
+        step() { STEP="$SESSION: $*"; echo "-- $STEP"; }
+        trap stop_session EXIT
+        "$2"
+    )
+}
+in_session 800x600 small_screen &
+small=$!
+in_session 1024x768 larger_screen &
+larger=$!
+status=0
+wait "$small" || status=1
+wait "$larger" || status=1
+[ "$status" -eq 0 ] || exit 1
 
 echo "screens passed; screenshots in $OUT"

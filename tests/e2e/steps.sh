@@ -3,16 +3,31 @@
 # Names the step that a failure will report, and says it.
 step() { STEP=$*; echo "-- $STEP"; }
 
-# Waits up to $1 seconds for the command after it to succeed.
+# Forks are dear on a loaded machine, and the waits below poll often: the clock and the pause
+# between polls start no process. The pause reads a pipe that never gets data until it times out.
+exec {PAUSE_FD}<> <(:)
+pause() { read -r -t "$1" -u "$PAUSE_FD" || true; }
+# Microseconds since the epoch, into NOW_US.
+clock() { NOW_US=${EPOCHREALTIME/[.,]/}; NOW_US=$((10#$NOW_US)); }
+
+# Waits up to $1 seconds (a fraction is allowed: 0.5) for the command after it to succeed.
 wait_for() {
-    local limit=$1
+    local whole=${1%.*} frac=
+    [[ $1 == *.* ]] && frac=${1#*.}
+    frac=${frac}000000
+    clock
+    local end=$((NOW_US + ${whole:-0} * 1000000 + 10#${frac:0:6}))
     shift
-    local end=$((SECONDS + limit))
     until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
+        clock
+        [ "$NOW_US" -ge "$end" ] && return 1
+        pause 0.05
     done
 }
+
+# A private folder for the run, in memory where there is such a file system: screens kept there
+# for comparison are five megabytes each.
+scratch_folder() { mktemp -d -p /dev/shm 2>/dev/null || mktemp -d; }
 
 # Starts a private X server of the given size (WIDTHxHEIGHT) and exports its DISPLAY. A server
 # that gives up at once (other runs start theirs at the same moment) is started again.

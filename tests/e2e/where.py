@@ -7,33 +7,56 @@ import sys
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
+
+
+def showing(node):
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
 
 
 def walk(node, depth=0):
     if node is None or depth > 40:
         return
-    yield node
-    # A list's entries hold no controls, and there are many.
-    if node.get_role_name() == "combo box":
+    try:
+        # A list's entries hold no controls, and there are many; nothing inside a control that is
+        # not showing (a hidden window, another tab's page) shows either. Fewer calls also mean
+        # fewer chances for a busy program to miss the reply time.
+        leaf = node.get_role_name() == "combo box" or (depth > 0 and not showing(node))
+        children = 0 if leaf else node.get_child_count()
+    except GLib.Error:
         return
-    for i in range(node.get_child_count()):
-        yield from walk(node.get_child_at_index(i), depth + 1)
+    yield node
+    for i in range(children):
+        try:
+            child = node.get_child_at_index(i)
+        except GLib.Error:
+            continue
+        yield from walk(child, depth + 1)
 
 
 def nodes_of(pid):
+    # A program on a loaded machine answers late; the default allows it less than a second.
+    Atspi.set_timeout(10000, 15000)
     desktop = Atspi.get_desktop(0)
     for i in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(i)
-        if app is not None and app.get_process_id() == pid:
-            yield from walk(app)
+        try:
+            if app is None or app.get_process_id() != pid:
+                continue
+        except GLib.Error:
+            continue
+        yield from walk(app)
 
 
 def main():
     if sys.argv[1] == "--tabs":
-        names = [n.get_name() for n in nodes_of(int(sys.argv[2]))
-                 if n.get_role_name() == "page tab"
-                 and n.get_state_set().contains(Atspi.StateType.SHOWING)]
+        names = []
+        for n in nodes_of(int(sys.argv[2])):
+            try:
+                if n.get_role_name() == "page tab" and showing(n):
+                    names.append(n.get_name())
+            except GLib.Error:
+                continue
         print("\n".join(names))
         return 0 if names else 1
     pid, name = int(sys.argv[1]), sys.argv[2]
@@ -44,10 +67,10 @@ def main():
                 continue
             if role and node.get_role_name() != role:
                 continue
-            if not node.get_state_set().contains(Atspi.StateType.SHOWING):
+            if not showing(node):
                 continue
             r = node.get_extents(Atspi.CoordType.SCREEN)
-        except gi.repository.GLib.Error:
+        except GLib.Error:
             continue
         if r.width > 0 and r.height > 0:
             print(r.x + r.width // 2, r.y + r.height // 2)

@@ -13,6 +13,11 @@ cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
 deb=$(ls "$out"/zorvane_*.deb)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Lintian takes longest: it reads the package while the other checks look at its contents.
+lintian --no-cfg --tag-display-limit 0 "$deb" >"$out/lintian.txt" 2>&1 &
+lintian_pid=$!
+trap 'kill "$lintian_pid" 2>/dev/null || true; wait "$lintian_pid" 2>/dev/null || true; rm -rf "$out"' EXIT
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
@@ -30,10 +35,18 @@ grep -q '^Exec=zorvane %f$' "$entry" || fail "the entry does not pass the file"
 grep -q '^MimeType=application/x-zorvane-reading;$' "$entry" || fail "the entry does not declare the zvr type"
 grep -q '<glob pattern="\*.zvr"/>' "$root/share/mime/packages/$ID.xml" || fail "no *.zvr glob"
 grep -q '<comment>Zorvane reading</comment>' "$root/share/mime/packages/$ID.xml" || fail "no comment"
-for size in 16 32 48 64 128 256; do
+sizes=(16 32 48 64 128 256)
+icons=()
+for size in "${sizes[@]}"; do
     icon=$root/share/icons/hicolor/${size}x${size}/apps/$ID.png
     [ -f "$icon" ] || fail "no ${size}x${size} icon"
-    [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "the ${size} icon has the wrong size"
+    icons+=("$icon")
+done
+# One call for all the icons, one size a line in the same order.
+mapfile -t found < <(identify -format '%wx%h\n' "${icons[@]}")
+for i in "${!sizes[@]}"; do
+    size=${sizes[$i]}
+    [ "${found[$i]:-}" = "${size}x${size}" ] || fail "the ${size} icon has the wrong size"
 done
 [ -f "$root/share/icons/hicolor/scalable/apps/$ID.svg" ] || fail "no scalable icon"
 man=$root/share/man/man1/zorvane.1.gz
@@ -46,7 +59,8 @@ grep -q "<launchable type=\"desktop-id\">$ID.desktop</launchable>" "$metainfo" |
     fail "the metainfo does not launch the menu entry"
 
 # Errors fail the package; warnings are shown for the record.
-lintian_out=$(lintian --no-cfg --tag-display-limit 0 "$deb" 2>&1) || true
+wait "$lintian_pid" || true
+lintian_out=$(cat "$out/lintian.txt")
 [ -z "$lintian_out" ] || echo "$lintian_out"
 grep -q '^E: ' <<<"$lintian_out" && fail "lintian reports errors"
 echo "ok: $(basename "$deb") ($depends; recommends $recommends)"
