@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${ZORVANE_BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config liberfa-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick poppler-utils libx11-dev libxext-dev zlib1g-dev

@@ -8,6 +8,7 @@
 #include "DisplayWindow.h"
 #include "Menus.h"
 #include "ShutDown.h"
+#include "SkyNote.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowPlacement.h"
@@ -118,6 +119,8 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
     connect(m_cmdPrint, &QPushButton::clicked, this, &FrameWindow::cmdPrint_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &FrameWindow::cmdBack_Click);
     connect(m_cmdMdiExit, &QPushButton::clicked, this, &FrameWindow::cmdMdiExit_Click);
+    // Left of the buttons, the bar is free and always in view, whatever the screen's height.
+    m_skyNote = new SkyNote(buttonBar);
 
     column->addWidget(bannerStrip);
     column->addWidget(nameStrip);
@@ -173,10 +176,25 @@ void FrameWindow::MDIForm_Load()
     m_display->move(qMax(0, twips(lefts.display)), 0);
     m_displayArea->setMinimumSize(m_display->x() + m_display->width(), m_display->height());
     place(m_cmdPrint, {"cmdPrint", lefts.print, kButtonTop, kPrintWidth, kButtonHeight});
+    constexpr double kNoteMargin = 120;
+    place(m_skyNote,
+          {"skyNote", kNoteMargin, 45, lefts.print - 2 * kNoteMargin, kButtonBarHeight - 90});
 
     // Restored from maximized, the frame still covers the screen: the buttons stand at the
     // screen's right edge and would be cut off in a smaller frame.
     fillAvailableArea(this, s);
+}
+
+DisplayWindow *FrameWindow::reloadDisplay()
+{
+    const QPoint at = m_display ? m_display->pos() : QPoint();
+    if (m_display)
+        m_display->close();
+    m_display = new DisplayWindow(m_displayArea);
+    m_display->setAttribute(Qt::WA_DeleteOnClose);
+    m_display->move(at);
+    m_display->show();
+    return m_display;
 }
 
 void FrameWindow::cmdPrint_Click()

@@ -12,6 +12,7 @@ namespace Zorvane {
 
 class DisplayWindow;
 class ClickableLabel;
+class SkyNote;
 
 // Left edges in twips of the frame's elements for a screen W twips wide.
 struct FrameLefts
@@ -43,6 +44,9 @@ public:
     ~FrameWindow() override;
 
     DisplayWindow *display() const;
+    // Closes the display and loads a fresh one in its place, for another sign's reading.
+    DisplayWindow *reloadDisplay();
+    SkyNote *skyNote() const { return m_skyNote; }
 
     void cmdPrint_Click();
     void cmdBack_Click();
@@ -71,6 +75,7 @@ private:
     QPushButton *m_cmdPrint = nullptr;
     QPushButton *m_cmdBack = nullptr;
     QPushButton *m_cmdMdiExit = nullptr;
+    SkyNote *m_skyNote = nullptr;
     bool m_goingBack = false;
 };
 

@@ -6,6 +6,7 @@
 #include "FrameWindow.h"
 #include "ReadingTexts.h"
 #include "ReportWindow.h"
+#include "SkyNote.h"
 
 namespace Zorvane {
 
@@ -34,9 +35,19 @@ void Navigator::showReading(qint16 monthIndex, qint16 dayIndex)
             if (m_frame == frame)
                 m_frame = nullptr;
         });
+        connect(frame->skyNote(), &SkyNote::readingRequested, this, &Navigator::showSkyReading);
     }
     if (DisplayWindow *display = m_frame->display())
         ApplyReading(*display, monthIndex, dayIndex);
+
+    m_skyDay = SkyDay();
+    m_birthDate = QDate(m_entryForm->birthData().Year, monthIndex + 1, dayIndex + 1);
+    if (const std::optional<SunSign> sign = SignFromDate(monthIndex, dayIndex);
+        sign && m_birthDate.isValid()) {
+        m_skyDay = judgeDay(m_birthDate, *sign, QTimeZone::systemTimeZone());
+        m_shownSign = *sign;
+    }
+    updateSkyNote();
 
     m_entryForm->hide();
     m_frame->showMaximized();
@@ -54,7 +65,26 @@ void Navigator::printReport()
     sources.dayText = m_entryForm->dayText();
     sources.yearText = m_entryForm->yearText();
     sources.display = m_frame->display();
+    sources.closingNote = skyNoteText(m_skyDay, m_birthDate, m_shownSign);
     showReport(m_frame, sources);
+}
+
+void Navigator::updateSkyNote()
+{
+    if (m_frame)
+        m_frame->skyNote()->setNote(skyNoteText(m_skyDay, m_birthDate, m_shownSign),
+                                    skyNoteSigns(m_skyDay, m_shownSign), m_skyDay.table);
+}
+
+// The birth data and what Save writes stay as they are: only the reading on show changes.
+void Navigator::showSkyReading(SunSign sign)
+{
+    if (!m_frame)
+        return;
+    LoadReadingTexts();
+    ApplyReading(*m_frame->reloadDisplay(), sign);
+    m_shownSign = sign;
+    updateSkyNote();
 }
 
 void Navigator::showEntryForm()

@@ -2,6 +2,7 @@
 
 #include "EntryForm.h"
 #include "FrameWindow.h"
+#include "SkySign.h"
 
 #include <QObject>
 #include <QPointer>
@@ -33,9 +34,15 @@ private:
     void showReading(qint16 monthIndex, qint16 dayIndex);
     void printReport();
     void showEntryForm();
+    void showSkyReading(SunSign sign);
+    void updateSkyNote();
 
     std::unique_ptr<EntryForm> m_entryForm;
     QPointer<FrameWindow> m_frame;
+    // The birth day as the sky saw it, and the sign whose reading is on show.
+    SkyDay m_skyDay;
+    QDate m_birthDate;
+    SunSign m_shownSign = SunSign::Aries;
 };
 
 } // namespace Zorvane

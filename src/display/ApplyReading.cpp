@@ -81,10 +81,13 @@ private:
 
 void ApplyReading(DisplayWindow &display, qint16 monthPos, qint16 dayPos)
 {
-    const std::optional<SunSign> sign = SignFromDate(monthPos, dayPos);
-    if (!sign)
-        return;
-    const Reading r = BuildReading(*sign);
+    if (const std::optional<SunSign> sign = SignFromDate(monthPos, dayPos))
+        ApplyReading(display, *sign);
+}
+
+void ApplyReading(DisplayWindow &display, SunSign sign)
+{
+    const Reading r = BuildReading(sign);
     const Highlight &h = r.highlight;
     const DisplayWriter w(display);
 

@@ -327,6 +327,8 @@ void ReportWindow::compose(const ReportSources &sources)
     c.label(QStringLiteral("SunSignName :- "));
     c.valueFromControl(controlFor(&Reading::SunSignDesc), kCrLf);
     c.value(reportGeneratedBy() + kCrLf);
+    if (!sources.closingNote.isEmpty())
+        c.plain(kCrLf + sources.closingNote + kCrLf);
 
     block.endEditBlock();
     m_rtb->setTextCursor(c.cursor());

@@ -22,6 +22,7 @@ struct ReportSources
     QString dayText;
     QString yearText;
     const QWidget *display = nullptr; // frmDisplay, read back by control name
+    QString closingNote;              // the final paragraph, when there is one
 };
 
 // Shows frmSave modally over the frame until the user closes it; the report is composed anew.

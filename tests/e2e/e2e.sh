@@ -155,6 +155,7 @@ width_of "$FRAME"
 [ "$WIDTH" -ge 1270 ] || fail "the frame is not maximized"
 [ "$(count "$CAPTION")" -eq 1 ] || fail "the entry form is still visible"
 shot display-tab0
+"$HERE/where.py" --names "$FIRST" | grep -q "sign dates" && fail "a mid-sign day shows a note"
 
 step "looking at the other tabs"
 three_tabs() {
@@ -299,5 +300,33 @@ press alt+e
 wait_for 10 gone "$FOURTH" || fail "Exit in the frame did not end the program"
 wait "$FOURTH"
 [ $? -eq 0 ] || fail "the program did not end with status 0"
+
+step "21 September: the note, its link to the sky's reading and the report"
+encoded SEPTIMA 21 September 1975 > "$OUT/september.zvr"
+TZ=Europe/Berlin "$BIN" "$OUT/september.zvr" &
+FIFTH=$!
+ZV_PIDS=$FIFTH
+wait_for 20 has_window_wider_than 1000 || fail "the reading did not open"
+note_says() { "$HERE/where.py" --names "$FIFTH" | grep -q "$1"; }
+wait_for 30 note_says "in Virgo all day.*Europe/Berlin, UTC+01:00.*traditional sign dates" ||
+    fail "no note on the sky's sign"
+shot display-sky-note
+click_on "$FIFTH" "Show the Virgo reading" link
+wait_for 30 located "$FIFTH" "Back to the Libra reading of the sign dates" link ||
+    fail "the link did not show the Virgo reading"
+wait_for 30 note_says "This is the Virgo reading" || fail "the note does not name the reading on show"
+shot display-sky-reading
+focus "$(window_wider_than 1000)"
+press alt+p
+wait_for 20 count_is "$CAPTION" 2 || fail "the report did not open"
+report_has() { "$HERE/where.py" --text "$FIFTH" Report | tr '\n' ' ' | grep -q "$1"; }
+wait_for 30 report_has "in Virgo all day.*This is the Virgo reading" ||
+    fail "the report does not end with the note"
+focus "$(window_narrower_than 1000)"
+press Escape
+wait_for 10 count_is "$CAPTION" 1 || fail "the report did not close"
+focus "$(window_wider_than 1000)"
+press alt+e
+wait_for 10 gone "$FIFTH" || fail "Exit did not end the program"
 
 echo "end-to-end: all steps passed; screenshots in $OUT"

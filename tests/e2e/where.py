@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """Prints the screen centre "x y" of the control a running program's screen-reader tree names.
    where.py <pid> <accessible name> [role]; exits 1 when no such control is showing yet.
-   where.py --tabs <pid> prints the names of the page tabs showing, one a line."""
+   where.py --tabs <pid> prints the names of the page tabs showing, one a line.
+   where.py --names <pid> prints the names of all controls showing, one a line.
+   where.py --text <pid> <accessible name> prints the whole text of that control."""
 import sys
 
 import gi
@@ -59,6 +61,23 @@ def main():
                 continue
         print("\n".join(names))
         return 0 if names else 1
+    if sys.argv[1] == "--names":
+        for n in nodes_of(int(sys.argv[2])):
+            try:
+                if showing(n) and n.get_name():
+                    print(n.get_name())
+            except GLib.Error:
+                continue
+        return 0
+    if sys.argv[1] == "--text":
+        for n in nodes_of(int(sys.argv[2])):
+            try:
+                if n.get_name() == sys.argv[3] and showing(n):
+                    print(Atspi.Text.get_text(n, 0, Atspi.Text.get_character_count(n)))
+                    return 0
+            except GLib.Error:
+                continue
+        return 1
     pid, name = int(sys.argv[1]), sys.argv[2]
     role = sys.argv[3] if len(sys.argv) > 3 else None
     for node in nodes_of(pid):

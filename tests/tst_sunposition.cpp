@@ -1,0 +1,127 @@
+#include "SkySign.h"
+#include "SunPosition.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Zorvane;
+
+class TestSunPosition : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ingress_agreesWithSwissEphemeris_data();
+    void ingress_agreesWithSwissEphemeris();
+    void cleanupTestCase();
+    void localDay_data();
+    void localDay();
+
+private:
+    double m_largestSeconds = 0;
+    QDateTime m_largestAt;
+};
+
+namespace {
+
+constexpr double kUnixEpochJd = 2440587.5;
+
+QDateTime utc(const char *iso)
+{
+    return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODateWithMs);
+}
+
+} // namespace
+
+void TestSunPosition::ingress_agreesWithSwissEphemeris_data()
+{
+    QTest::addColumn<QDateTime>("expected");
+    QTest::addColumn<int>("sign");
+    QFile table(QStringLiteral(INGRESS_TABLE));
+    QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    while (!table.atEnd()) {
+        const QByteArray line = table.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        QTest::newRow(fields[0].constData())
+            << QDateTime::fromString(QString::fromLatin1(fields[0]), Qt::ISODateWithMs)
+            << fields[1].toInt() / 30;
+    }
+}
+
+void TestSunPosition::ingress_agreesWithSwissEphemeris()
+{
+    QFETCH(QDateTime, expected);
+    QFETCH(int, sign);
+    QVERIFY(expected.isValid());
+    const double expectedJd = kUnixEpochJd + double(expected.toMSecsSinceEpoch()) / 86400000.0;
+    // Searched from a week away, as a reading searches from the birth day.
+    const double found = solarIngress(sign, expectedJd - 7);
+    const double seconds = std::abs(found - expectedJd) * 86400.0;
+    if (seconds > m_largestSeconds) {
+        m_largestSeconds = seconds;
+        m_largestAt = expected;
+    }
+    QVERIFY2(seconds < 60, qPrintable(QString::number(seconds) + u" s"));
+}
+
+void TestSunPosition::cleanupTestCase()
+{
+    qInfo("largest difference from the Swiss Ephemeris: %.1f s, at %s", m_largestSeconds,
+          qPrintable(m_largestAt.toString(Qt::ISODate)));
+}
+
+void TestSunPosition::localDay_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<SunSign>("table");
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<SkyDay::Case>("kind");
+    QTest::addColumn<SunSign>("before");
+    QTest::addColumn<SunSign>("after");
+    QTest::addColumn<QDateTime>("change"); // as the table above has it, in UT
+
+    using C = SkyDay::Case;
+    QTest::newRow("mid-sign") << QDate(1975, 3, 14) << SunSign::Pisces
+                              << QByteArray("Europe/Berlin") << C::TableSignAllDay
+                              << SunSign::Pisces << SunSign::Pisces << QDateTime();
+    QTest::newRow("sky a sign behind the table")
+        << QDate(1975, 9, 21) << SunSign::Libra << QByteArray("UTC") << C::OtherSignAllDay
+        << SunSign::Virgo << SunSign::Virgo << utc("1975-09-23T15:55:11Z");
+    QTest::newRow("sky a sign ahead of the table")
+        << QDate(2048, 3, 20) << SunSign::Pisces << QByteArray("UTC") << C::OtherSignAllDay
+        << SunSign::Aries << SunSign::Aries << utc("2048-03-19T22:33:53Z");
+    QTest::newRow("change in the morning")
+        << QDate(1975, 3, 21) << SunSign::Aries << QByteArray("Europe/Berlin")
+        << C::ChangedDuringDay << SunSign::Pisces << SunSign::Aries << utc("1975-03-21T05:56:39Z");
+    QTest::newRow("change under summer time")
+        << QDate(2024, 9, 22) << SunSign::Libra << QByteArray("Europe/Berlin")
+        << C::ChangedDuringDay << SunSign::Virgo << SunSign::Libra << utc("2024-09-22T12:43:40Z");
+}
+
+void TestSunPosition::localDay()
+{
+    QFETCH(QDate, date);
+    QFETCH(SunSign, table);
+    QFETCH(QByteArray, zone);
+    QFETCH(SkyDay::Case, kind);
+    QFETCH(SunSign, before);
+    QFETCH(SunSign, after);
+    QFETCH(QDateTime, change);
+
+    const QTimeZone tz(zone);
+    QVERIFY(tz.isValid());
+    const SkyDay day = judgeDay(date, table, tz);
+    QCOMPARE(day.kind, kind);
+    QCOMPARE(day.table, table);
+    QCOMPARE(day.before, before);
+    QCOMPARE(day.after, after);
+    if (change.isValid()) {
+        QCOMPARE(day.change.timeZone(), tz);
+        QVERIFY2(std::abs(day.change.secsTo(change)) < 60, qPrintable(day.change.toString()));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSunPosition)
+#include "tst_sunposition.moc"
