@@ -2,6 +2,7 @@
 #include "SunPosition.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Zorvane;
@@ -81,23 +82,32 @@ void TestSunPosition::localDay_data()
     QTest::addColumn<SunSign>("before");
     QTest::addColumn<SunSign>("after");
     QTest::addColumn<QDateTime>("change"); // as the table above has it, in UT
+    QTest::addColumn<QString>("note");     // a pattern the note must match
 
     using C = SkyDay::Case;
     QTest::newRow("mid-sign") << QDate(1975, 3, 14) << SunSign::Pisces
                               << QByteArray("Europe/Berlin") << C::TableSignAllDay
-                              << SunSign::Pisces << SunSign::Pisces << QDateTime();
+                              << SunSign::Pisces << SunSign::Pisces << QDateTime() << QString();
     QTest::newRow("sky a sign behind the table")
         << QDate(1975, 9, 21) << SunSign::Libra << QByteArray("UTC") << C::OtherSignAllDay
-        << SunSign::Virgo << SunSign::Virgo << utc("1975-09-23T15:55:11Z");
+        << SunSign::Virgo << SunSign::Virgo << utc("1975-09-23T15:55:11Z")
+        << QStringLiteral("^On 21 September 1975 the Sun was in Virgo all day; it entered Libra on "
+                          "23 September at 15:55 \\(time zone UTC, UTC\\+00:00\\)\\. .*traditional "
+                          "sign dates, which give Libra\\.$");
     QTest::newRow("sky a sign ahead of the table")
         << QDate(2048, 3, 20) << SunSign::Pisces << QByteArray("UTC") << C::OtherSignAllDay
-        << SunSign::Aries << SunSign::Aries << utc("2048-03-19T22:33:53Z");
+        << SunSign::Aries << SunSign::Aries << utc("2048-03-19T22:33:53Z")
+        << QStringLiteral("in Aries all day; it left Pisces on 19 March at 22:33");
     QTest::newRow("change in the morning")
         << QDate(1975, 3, 21) << SunSign::Aries << QByteArray("Europe/Berlin")
-        << C::ChangedDuringDay << SunSign::Pisces << SunSign::Aries << utc("1975-03-21T05:56:39Z");
+        << C::ChangedDuringDay << SunSign::Pisces << SunSign::Aries << utc("1975-03-21T05:56:39Z")
+        << QStringLiteral(
+               "from Pisces into Aries at 06:56 \\(time zone Europe/Berlin, UTC\\+01:00\\)");
     QTest::newRow("change under summer time")
         << QDate(2024, 9, 22) << SunSign::Libra << QByteArray("Europe/Berlin")
-        << C::ChangedDuringDay << SunSign::Virgo << SunSign::Libra << utc("2024-09-22T12:43:40Z");
+        << C::ChangedDuringDay << SunSign::Virgo << SunSign::Libra << utc("2024-09-22T12:43:40Z")
+        << QStringLiteral(
+               "from Virgo into Libra at 14:43 \\(time zone Europe/Berlin, UTC\\+02:00\\)");
 }
 
 void TestSunPosition::localDay()
@@ -109,6 +119,7 @@ void TestSunPosition::localDay()
     QFETCH(SunSign, before);
     QFETCH(SunSign, after);
     QFETCH(QDateTime, change);
+    QFETCH(QString, note);
 
     const QTimeZone tz(zone);
     QVERIFY(tz.isValid());
@@ -121,6 +132,11 @@ void TestSunPosition::localDay()
         QCOMPARE(day.change.timeZone(), tz);
         QVERIFY2(std::abs(day.change.secsTo(change)) < 60, qPrintable(day.change.toString()));
     }
+    const QString text = skyNoteText(day, date, table);
+    if (note.isEmpty())
+        QVERIFY2(text.isEmpty(), qPrintable(text));
+    else
+        QVERIFY2(QRegularExpression(note).match(text).hasMatch(), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestSunPosition)

@@ -81,7 +81,7 @@ QString offsetText(const QDateTime &moment)
 {
     const int minutes = moment.offsetFromUtc() / 60;
     return QStringLiteral("UTC%1%2:%3")
-        .arg(minutes < 0 ? u'-' : u'+')
+        .arg(minutes < 0 ? QStringLiteral("-") : QStringLiteral("+"))
         .arg(qAbs(minutes) / 60, 2, 10, QChar(u'0'))
         .arg(qAbs(minutes) % 60, 2, 10, QChar(u'0'));
 }
