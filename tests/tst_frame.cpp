@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "Navigator.h"
 #include "Reading.h"
+#include "SkyNote.h"
 #include "SunSign.h"
 #include "TabControl.h"
 #include "Twips.h"
@@ -111,6 +112,7 @@ private slots:
     void back_closesFrameAndDisplay_showsTheEntryForm_data();
     void back_closesFrameAndDisplay_showsTheEntryForm();
     void secondReading_getsAFreshFrameAndDisplay();
+    void skyNote_offersTheSkysReading_reportCarriesIt_newReadingClearsIt();
     void exit_closesAllThreeWindowsAndEndsTheProgram_data();
     void exit_closesAllThreeWindowsAndEndsTheProgram();
 
@@ -133,6 +135,8 @@ private:
 
 void TestFrame::initTestCase()
 {
+    // The sky note judges the birth day in the system's zone.
+    qputenv("TZ", "UTC");
     setUpWindowTests(QStringLiteral("tst_frame"));
 }
 
@@ -458,6 +462,45 @@ void TestFrame::secondReading_getsAFreshFrameAndDisplay()
     QCOMPARE(m_frame->display()->tabs()->currentIndex(), 0);
     // The new frame is laid out afresh.
     QCOMPARE(child("cmdMdiExit")->x(), twips(screenWidthTwips() - (1335 + 20)));
+}
+
+void TestFrame::skyNote_offersTheSkysReading_reportCarriesIt_newReadingClearsIt()
+{
+    const auto *note = m_frame->findChild<SkyNote *>();
+    QVERIFY(note);
+    QVERIFY(note->isHidden()); // 14 March: mid-sign
+    m_frame->cmdBack_Click();
+    proceed(QStringLiteral("sept"), 21, 9, 1975);
+    note = m_frame->findChild<SkyNote *>();
+    QVERIFY(note->isVisible());
+    QVERIFY2(note->text().contains(u"in Virgo all day"), qPrintable(note->text()));
+    // Beside the buttons, not under them.
+    QVERIFY(note->geometry().right() < child("cmdPrint")->x());
+
+    auto *link = note->findChild<NoteLink *>();
+    QCOMPARE(link->accessibleName(), QStringLiteral("Show the Virgo reading"));
+    QTest::keyClick(link, Qt::Key_Return);
+    QCOMPARE(caption(m_frame->display(), "lblSunSignName"),
+             BuildReading(SunSign::Virgo).SunSignName);
+    QCOMPARE(m_form->birthData().Day, 21);
+    QCOMPARE(m_form->birthData().Month, QStringLiteral("September"));
+    link = note->findChild<NoteLink *>();
+    QCOMPARE(link->accessibleName(), QStringLiteral("Back to the Libra reading of the sign dates"));
+
+    ModalCloser closer;
+    closer.arm(this);
+    m_frame->cmdPrint_Click();
+    QVERIFY2(closer.text.trimmed().endsWith(note->text()), qPrintable(closer.text));
+    QVERIFY(note->text().contains(u"This is the Virgo reading"));
+
+    QTest::keyClick(link, Qt::Key_Space);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_frame->findChildren<DisplayWindow *>().size(), 1);
+    verifyShowsReadingOf(m_frame->display(), 21, 9);
+
+    m_frame->cmdBack_Click();
+    proceed(QStringLiteral("anna"), 14, 3, 1975);
+    QVERIFY(m_frame->findChild<SkyNote *>()->isHidden());
 }
 
 void TestFrame::exit_closesAllThreeWindowsAndEndsTheProgram_data()
