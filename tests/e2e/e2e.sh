@@ -155,7 +155,9 @@ width_of "$FRAME"
 [ "$WIDTH" -ge 1270 ] || fail "the frame is not maximized"
 [ "$(count "$CAPTION")" -eq 1 ] || fail "the entry form is still visible"
 shot display-tab0
-"$HERE/where.py" --names "$FIRST" | grep -q "sign dates" && fail "a mid-sign day shows a note"
+# Read whole before grep looks: grep -q stops early, and the query's broken pipe would count.
+names=$("$HERE/where.py" --names "$FIRST") || fail "no screen-reader tree"
+grep -q "sign dates" <<<"$names" && fail "a mid-sign day shows a note"
 
 step "looking at the other tabs"
 three_tabs() {
@@ -307,7 +309,7 @@ TZ=Europe/Berlin "$BIN" "$OUT/september.zvr" &
 FIFTH=$!
 ZV_PIDS=$FIFTH
 wait_for 20 has_window_wider_than 1000 || fail "the reading did not open"
-note_says() { "$HERE/where.py" --names "$FIFTH" | grep -q "$1"; }
+note_says() { local n; n=$("$HERE/where.py" --names "$FIFTH") && grep -q "$1" <<<"$n"; }
 wait_for 30 note_says "in Virgo all day.*Europe/Berlin, UTC+01:00.*traditional sign dates" ||
     fail "no note on the sky's sign"
 shot display-sky-note
@@ -319,7 +321,7 @@ shot display-sky-reading
 focus "$(window_wider_than 1000)"
 press alt+p
 wait_for 20 count_is "$CAPTION" 2 || fail "the report did not open"
-report_has() { "$HERE/where.py" --text "$FIFTH" Report | tr '\n' ' ' | grep -q "$1"; }
+report_has() { local t; t=$("$HERE/where.py" --text "$FIFTH" Report) && grep -q "$1" <<<"${t//$'\n'/ }"; }
 wait_for 30 report_has "in Virgo all day.*This is the Virgo reading" ||
     fail "the report does not end with the note"
 focus "$(window_narrower_than 1000)"
