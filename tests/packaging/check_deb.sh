@@ -19,7 +19,7 @@ lintian_pid=$!
 trap 'kill "$lintian_pid" 2>/dev/null || true; wait "$lintian_pid" 2>/dev/null || true; rm -rf "$out"' EXIT
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 liberfa1 libc6; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
