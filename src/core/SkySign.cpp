@@ -55,8 +55,9 @@ SkyDay judgeDay(QDate date, SunSign table, const QTimeZone &zone)
 {
     SkyDay day;
     day.table = table;
-    const QDateTime start(date, QTime(0, 0), zone);
-    const QDateTime end(date.addDays(1), QTime(0, 0), zone);
+    // Where summer time skips midnight, the day starts at the first moment that exists.
+    const QDateTime start = date.startOfDay(zone);
+    const QDateTime end = date.addDays(1).startOfDay(zone);
     day.before = skySignAt(start);
     // The instant 24:00 itself belongs to the next day.
     day.after = skySignAt(end.addMSecs(-1));
@@ -104,7 +105,7 @@ QString skyNoteText(const SkyDay &day, QDate date, SunSign shown)
                               "had the Sun in %2, a birth after it in %3.")
                    .arg(on, sunSignName(day.before), sunSignName(day.after), time, zone);
     } else {
-        const bool entered = day.change > QDateTime(date, QTime(0, 0), day.change.timeZone());
+        const bool entered = day.change > date.startOfDay(day.change.timeZone());
         const QString when = english.toString(day.change.date(), QStringLiteral("d MMMM"));
         text = QStringLiteral("On %1 the Sun was in %2 all day; it %3 %4 on %5 at %6%7.")
                    .arg(on, sunSignName(day.before),
