@@ -44,7 +44,8 @@ void Navigator::showReading(qint16 monthIndex, qint16 dayIndex)
     m_birthDate = QDate(m_entryForm->birthData().Year, monthIndex + 1, dayIndex + 1);
     if (const std::optional<SunSign> sign = SignFromDate(monthIndex, dayIndex);
         sign && m_birthDate.isValid()) {
-        m_skyDay = judgeDay(m_birthDate, *sign, QTimeZone::systemTimeZone());
+        const QTimeZone system = QTimeZone::systemTimeZone();
+        m_skyDay = judgeDay(m_birthDate, *sign, system.isValid() ? system : QTimeZone::utc());
         m_shownSign = *sign;
     }
     updateSkyNote();
