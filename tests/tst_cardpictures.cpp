@@ -65,6 +65,7 @@ private slots:
     void repeatedRequestsShareOneDecode();
 
     void handIsASmallPalettePicture();
+    void handHotSpotIsTheFingerTip_data();
     void handHotSpotIsTheFingerTip();
 
     void iconShipsEverySize();
@@ -216,10 +217,25 @@ void TestCardPictures::handIsASmallPalettePicture()
     QVERIFY(colours.contains(qRgba(255, 255, 255, 255)));
 }
 
+void TestCardPictures::handHotSpotIsTheFingerTip_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("plain screen") << 1.0 << 1;
+    // A screen that scales gets a hand drawn at twice the size, as large as the desktop's own.
+    QTest::newRow("scale 1.5") << 1.5 << 2;
+    QTest::newRow("scale 2") << 2.0 << 2;
+}
+
 void TestCardPictures::handHotSpotIsTheFingerTip()
 {
-    const QImage image = handPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QPoint hot(kHandHotSpotX, kHandHotSpotY);
+    QFETCH(qreal, ratio);
+    QFETCH(int, scale);
+    const QPixmap hand = handPixmap(ratio);
+    QCOMPARE(hand.size(), QSize(32, 32) * scale);
+    QCOMPARE(hand.deviceIndependentSize(), QSizeF(32, 32));
+    const QImage image = hand.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QPoint hot = QPoint(kHandHotSpotX, kHandHotSpotY) * scale;
     QVERIFY(image.rect().contains(hot));
     QCOMPARE(image.pixel(hot), qRgba(0, 0, 0, 255));
 
@@ -233,7 +249,9 @@ void TestCardPictures::handHotSpotIsTheFingerTip()
             }
         }
     }
-    QCOMPARE(kHandHotSpotY, top);
+    QCOMPARE(hot.y(), top);
+    if (scale > 1)
+        return;
 
     const QCursor cursor = handCursor();
     QCOMPARE(cursor.hotSpot(), hot);

@@ -70,6 +70,8 @@ private slots:
     void labelStyles();
     void textPanelsWrapAndScrollVertically();
     void cardPicturesStartOnJustice();
+    void longColoursPassUnderTheCard_data();
+    void longColoursPassUnderTheCard();
     void formLoadPlacesTheHintAndOpensOnTabZero();
 
     void hoveringASphereWritesTheHelp_data();
@@ -523,6 +525,39 @@ void TestDisplay::cardPicturesStartOnJustice()
     auto *box = child<QLabel>(d, "picPathsCard");
     setPicture(box, cardPicture(ImageList::SephirothsOneCard, 12));
     QCOMPARE(rgb(box->pixmap()), justice);
+}
+
+void TestDisplay::longColoursPassUnderTheCard_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<QString>("colour");
+    // Sephira Two's values stand further right, so its colours reach the card sooner.
+    const char *two = "lblTwoColor";
+    const char *card = "PicTwoSephirothsCard";
+    QTest::newRow("Gold or Yellow") << two << card << "Gold or Yellow";
+    QTest::newRow("Purple, Brown") << two << card << "Purple, Brown";
+    QTest::newRow("Gray or Silver") << two << card << "Gray or Silver";
+    QTest::newRow("Sephira One") << "lblOneColor"
+                                 << "PicOneSephirothsCard"
+                                 << "Gray or Silver, Gold or Yellow";
+}
+
+void TestDisplay::longColoursPassUnderTheCard()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, card);
+    QFETCH(QString, colour);
+    DisplayWindow d;
+    auto *value = d.findChild<QLabel *>(label);
+    auto *box = d.findChild<QLabel *>(card);
+    setCaption(value, colour);
+    QVERIFY2(
+        value->geometry().intersects(box->geometry()),
+        qPrintable(QStringLiteral("%1 ends at %2").arg(colour).arg(value->geometry().right())));
+    // The page as drawn shows the whole card, frame and all, over the value.
+    QWidget *page = box->parentWidget();
+    QCOMPARE(page->grab(box->geometry()).toImage(), box->grab().toImage());
 }
 
 void TestDisplay::formLoadPlacesTheHintAndOpensOnTabZero()

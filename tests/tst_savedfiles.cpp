@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -61,6 +62,8 @@ private slots:
     void entryForm_savedReadingIsMadeAndReportedAgain();
     void entryForm_twoLineFile_keepsMonthAndYear();
     void entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas();
+    void entryForm_droppedFile_opensAsTheOpenButtonWould_data();
+    void entryForm_droppedFile_opensAsTheOpenButtonWould();
 
 private:
     struct Form
@@ -130,8 +133,11 @@ void TestSavedFiles::answerRealDialog(const QStringList &names, int *closedAt, Q
                 dialog = d;
         }
         QVERIFY(dialog);
-        if (nameFilter)
-            *nameFilter = dialog->selectedNameFilter();
+        if (nameFilter) {
+            const auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+            *nameFilter =
+                (types ? types->currentText() : QString()) + u'|' + dialog->nameFilters().value(0);
+        }
         auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         for (int i = 0; edit && i < names.size() && dialog->isVisible(); ++i) {
             edit->setText(names.at(i));
@@ -276,7 +282,9 @@ void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
     QCOMPARE(closedAt, 0);
     QVERIFY(lines);
     QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
-    QVERIFY2(QDir::match(nameFilter.section(u'(', 1).chopped(1), QStringLiteral("readingzvr")),
+    // The dialog shows the filter as asked for, and lists names that only end in zvr.
+    QCOMPARE(nameFilter.section(u'|', 0, 0), QStringLiteral("Zorvane (*.zvr)"));
+    QVERIFY2(QDir::match(nameFilter.section(u'(', -1).chopped(1), QStringLiteral("readingzvr")),
              qPrintable(nameFilter));
 
     // The suffix is added only to a name that does not exist as typed.
@@ -503,6 +511,60 @@ void TestSavedFiles::entryForm_refusedOrUnreadableFile_leavesTheFormAsItWas()
         QCOMPARE(TestMessageBox::shown().size(), 1);
         QCOMPARE(TestMessageBox::shown().constFirst().icon, QMessageBox::Critical);
     }
+}
+
+void TestSavedFiles::entryForm_droppedFile_opensAsTheOpenButtonWould_data()
+{
+    QTest::addColumn<QString>("onto");
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("messages");
+    const QString form = QStringLiteral("frmMain");
+    const QStringList reading{QStringLiteral("dropped.zvr")};
+    QTest::newRow("reading file") << form << reading << true << 0;
+    QTest::newRow("onto the name box") << QStringLiteral("txtName") << reading << true << 0;
+    QTest::newRow("name ending in zvr") << form << QStringList{"droppedzvr"} << true << 0;
+    QTest::newRow("unreadable") << form << QStringList{"missing.zvr"} << false << 1;
+    QTest::newRow("capital ZVR") << form << QStringList{"dropped.ZVR"} << false << 0;
+    QTest::newRow("text file") << form << QStringList{"notes.txt"} << false << 0;
+    QTest::newRow("two files") << form << (reading + reading) << false << 0;
+    QTest::newRow("web address") << form << QStringList{"https://example.org/a.zvr"} << false << 0;
+}
+
+void TestSavedFiles::entryForm_droppedFile_opensAsTheOpenButtonWould()
+{
+    QFETCH(QString, onto);
+    QFETCH(QStringList, dropped);
+    QFETCH(bool, opens);
+    QFETCH(int, messages);
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &name : dropped) {
+        if (name.contains(u':')) {
+            urls << QUrl(name);
+            continue;
+        }
+        if (!name.startsWith(u"missing"))
+            write(m_dir.filePath(name), annaBytes());
+        urls << QUrl::fromLocalFile(m_dir.filePath(name));
+    }
+    data.setUrls(urls);
+
+    Form f;
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+    TestMessageBox::clearShown();
+    QWidget *target = onto == f.form.objectName() ? &f.form : f.form.findChild<QWidget *>(onto);
+    const QPointF at = target->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(bool(f.app.frame()), opens);
+    QCOMPARE(f.name->text(), opens ? QStringLiteral("ANNA") : QString());
+    QCOMPARE(TestMessageBox::shown().size(), messages);
 }
 
 QTEST_MAIN(TestSavedFiles)

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QItemSelectionModel>
 #include <QStyledItemDelegate>
 
 namespace Zorvane {
@@ -11,11 +12,45 @@ namespace Zorvane {
 namespace {
 
 // What Qt's own interface for a list that cannot be edited offers - the popup as its one child,
-// its state and the action that opens it - with the list's accessible name as its name.
-class DateListAccessible : public QAccessibleWidget
+// its state and the action that opens it - with the list's accessible name as its name. Screen
+// readers on Linux read a closed list's value as its text, or as the selected entry of its
+// popup; it offers both.
+class DateListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit DateListAccessible(QWidget *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The chosen entry as read-only text, without a caret or selection of its own.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        return {};
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -29,7 +64,10 @@ public:
 
     QAccessibleInterface *child(int index) const override
     {
-        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+        if (index != 0)
+            return nullptr;
+        static_cast<DateList *>(list())->selectChosenEntryInPopup();
+        return QAccessible::queryAccessibleInterface(list()->view());
     }
 
     int indexOfChild(const QAccessibleInterface *child) const override
@@ -81,6 +119,19 @@ DateList::DateList(QWidget *parent) : QComboBox(parent)
         return true;
     }();
     Q_UNUSED(installed)
+}
+
+void DateList::selectChosenEntryInPopup()
+{
+    if (m_popupFollows)
+        return;
+    m_popupFollows = true;
+    const auto select = [this](int index) {
+        view()->selectionModel()->select(model()->index(index, modelColumn(), rootModelIndex()),
+                                         QItemSelectionModel::ClearAndSelect);
+    };
+    connect(this, &QComboBox::currentIndexChanged, this, select);
+    select(currentIndex());
 }
 
 void DateList::showPopup()

@@ -17,9 +17,13 @@ public:
     explicit DateList(QWidget *parent = nullptr);
 
     void showPopup() override;
+    // From now on the popup's selected entry is the chosen one, even while it is closed, for
+    // screen readers that look there. The popup is made when first needed, not at start-up.
+    void selectChosenEntryInPopup();
 
 private:
     bool m_listStyled = false;
+    bool m_popupFollows = false;
 };
 
 } // namespace Zorvane

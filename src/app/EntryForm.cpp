@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -109,6 +110,16 @@ protected:
     }
 };
 
+// The one local file a drag carries, when the open rule would take it; empty otherwise.
+QString draggedReadingFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    const QString path = urls.constFirst().toLocalFile();
+    return path.endsWith(u"zvr", Qt::CaseSensitive) ? path : QString();
+}
+
 void keepNumber(qint16 &field, const QString &text)
 {
     bool ok = false;
@@ -184,6 +195,24 @@ NameBox::NameBox(QWidget *parent) : QLineEdit(parent)
     });
 }
 
+void NameBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!draggedReadingFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
+}
+
+void NameBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!draggedReadingFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragMoveEvent(event);
+}
+
 void NameBox::setTextAsIs(const QString &text)
 {
     setValidator(nullptr);
@@ -252,6 +281,8 @@ EntryForm::EntryForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kVersionCaption);
+    // A reading file dropped from the file manager opens as the Open button would open it.
+    setAcceptDrops(true);
 
     buildClient();
     buildMenus();
@@ -380,10 +411,11 @@ void EntryForm::buildMenus()
         menuItem(file, "mnuGetMyKabbalisticAstrology", QStringLiteral("Get My &Zorvane  Reading")),
         &QAction::triggered, this, &EntryForm::cmdProceed_Click);
     connect(menuItem(file, "mnuOpenPreviouslySavedKabbalah",
-                     QStringLiteral("Open Previously Saved Zorvane Reading")),
+                     QStringLiteral("Open Previously Saved Zorvane Reading"),
+                     QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &EntryForm::cmdOpen_Click);
-    connect(menuItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &EntryForm::cmdExit_Click);
+    connect(menuItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &EntryForm::cmdExit_Click);
 
     addHelpMenu(this, "mnuHelp1", "mnuHelp2");
 }
@@ -496,6 +528,24 @@ void EntryForm::cmdExit_Click()
 void EntryForm::Label61_Click()
 {
     OpenHomePage();
+}
+
+void EntryForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!draggedReadingFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void EntryForm::dropEvent(QDropEvent *event)
+{
+    const QString path = draggedReadingFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has finished: the file manager is not kept waiting on a message box
+    // or on the reading.
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenReadingFile(path); }, Qt::QueuedConnection);
 }
 
 void EntryForm::closeEvent(QCloseEvent *event)

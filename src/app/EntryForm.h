@@ -40,6 +40,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // A dragged reading file passes on to the form, which opens it; other text drops here.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
 
 private:
     QValidator *m_filter = nullptr;
@@ -78,6 +81,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildClient();

@@ -130,6 +130,8 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
 
     buildMenus();
     MDIForm_Load();
+    // The banner link comes first in the Tab order; the frame still opens on Print.
+    m_cmdPrint->setFocus();
 }
 
 FrameWindow::~FrameWindow() = default;
@@ -143,12 +145,13 @@ void FrameWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(menuItem(file, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
-            &FrameWindow::cmdPrint_Click);
+    connect(
+        menuItem(file, "mnuPrint", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P)),
+        &QAction::triggered, this, &FrameWindow::cmdPrint_Click);
     connect(menuItem(file, "mnuBack", QStringLiteral("&Back")), &QAction::triggered, this,
             &FrameWindow::cmdBack_Click);
-    connect(menuItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &FrameWindow::cmdMdiExit_Click);
+    connect(menuItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &FrameWindow::cmdMdiExit_Click);
 
     addHelpMenu(this, "mnuSep1", "mnuSep2");
 }

@@ -9,10 +9,12 @@
 
 namespace Zorvane {
 
-QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption,
+                  const QKeySequence &shortcut)
 {
     QAction *a = menu->addAction(caption);
     a->setObjectName(QLatin1StringView(name));
+    a->setShortcut(shortcut);
     return a;
 }
 
@@ -27,8 +29,9 @@ void addHelpMenu(QMainWindow *window, const char *firstSeparator, const char *se
 {
     QMenu *help = window->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(menuItem(help, "mnuOnline", QStringLiteral("&Online Help")),
-                     &QAction::triggered, window, [] { OpenHelpPage(); });
+    QObject::connect(
+        menuItem(help, "mnuOnline", QStringLiteral("&Online Help"), QKeySequence(Qt::Key_F1)),
+        &QAction::triggered, window, [] { OpenHelpPage(); });
     QObject::connect(menuItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")),
                      &QAction::triggered, window, [] { OpenHomePage(); });
     menuSeparator(help, firstSeparator);

@@ -3,6 +3,7 @@
 #include "ApplyReading.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
+#include "FocusMark.h"
 #include "FrameWindow.h"
 #include "ReadingTexts.h"
 #include "ReportWindow.h"
@@ -12,6 +13,8 @@ namespace Zorvane {
 
 Navigator::Navigator() : m_entryForm(std::make_unique<EntryForm>())
 {
+    // Proceed, Back and Print by key move the focus into another window; its mark shows there.
+    showFocusMarksAfterKeys();
     connect(m_entryForm.get(), &EntryForm::readingRequested, this, &Navigator::showReading);
 }
 

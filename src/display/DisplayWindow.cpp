@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Design.h"
+#include "FocusMark.h"
 #include "GroupFrame.h"
 #include "ReadingBinding.h"
 #include "ReadingTables.h"
@@ -98,7 +99,7 @@ void setBackground(QWidget *w, const QColor &color)
 
 QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
 {
-    auto *panel = new QPlainTextEdit(parent);
+    auto *panel = new FocusMarked<QPlainTextEdit>(parent);
     panel->setObjectName(name);
     panel->setReadOnly(true);
     panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -189,6 +190,13 @@ template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
             break;
         }
         }
+    }
+    // A long value beside a card (a colour such as "Gold or Yellow") reaches into the picture's
+    // place; the picture lies above it, as a picture box lies above labels, and is never hidden.
+    for (const Control &c : controls) {
+        if (c.kind == Kind::CardPicture)
+            page->findChild<QLabel *>(QLatin1StringView(c.at.name), Qt::FindDirectChildrenOnly)
+                ->raise();
     }
 }
 

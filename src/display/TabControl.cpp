@@ -3,6 +3,7 @@
 #include "TabStrip.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -83,6 +84,29 @@ void TabControl::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     emit mousePressed();
+}
+
+void TabControl::keyPressEvent(QKeyEvent *event)
+{
+    // The keys of every Qt tab widget, from anywhere inside a page: Ctrl+Tab and Ctrl+PageDown
+    // to the next tab, Ctrl+Shift+Tab and Ctrl+PageUp to the one before, round the end.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    int step = 0;
+    if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_Tab)
+        step = 1;
+    else if ((modifiers == (Qt::ControlModifier | Qt::ShiftModifier) &&
+              (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Tab)))
+        step = -1;
+    else if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_PageDown)
+        step = 1;
+    else if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_PageUp)
+        step = -1;
+    if (step == 0 || count() == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    setCurrentIndex((currentIndex() + step + count()) % count());
 }
 
 void TabControl::paintEvent(QPaintEvent *event)

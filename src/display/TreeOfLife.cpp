@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Design.h"
 #include "DiagramItem.h"
+#include "FocusMark.h"
 #include "HandCursor.h"
 #include "Twips.h"
 
@@ -50,11 +51,9 @@ constexpr std::array<Sphere, kDiagramSpheres> kSpheres{{
     {1560, 6600, " 10 Malkhuth", 1440, 945},
     {1560, 1560, "         Daat", 1560, 735},
 }};
+constexpr int kKeter = 0;
 constexpr int kDaat = 10;
-
-// The keyboard's walk down the Tree: by the Sephiroth's numbers, Daat between Binah and Chesed,
-// where it stands.
-constexpr std::array<int, kDiagramSpheres> kAlongTheTree{0, 1, 2, kDaat, 3, 4, 5, 6, 7, 8, 9};
+constexpr int kMalkhuth = 9;
 
 struct Segment
 {
@@ -289,35 +288,27 @@ void TreeOfLife::paintEvent(QPaintEvent *event)
             item->paint(painter);
     }
     if (hasFocus()) {
-        if (const QLabel *label = m_sphereLabels[std::size_t(m_current)]) {
-            painter.setPen(QPen(kWhite, 1, Qt::DotLine));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(label->geometry().adjusted(-2, -2, 1, 1));
-        }
+        if (const QLabel *label = m_sphereLabels[std::size_t(m_current)])
+            drawFocusMark(painter, label->geometry().adjusted(-3, -3, 3, 3), kNavy);
     }
 }
 
-int TreeOfLife::sphereAlongTheTree(int step) const
+int TreeOfLife::nearestSphere(int right, int down) const
 {
-    const auto at = std::find(kAlongTheTree.begin(), kAlongTheTree.end(), m_current);
-    const int next = int(at - kAlongTheTree.begin()) + step;
-    if (at == kAlongTheTree.end() || next < 0 || next >= kDiagramSpheres)
-        return m_current;
-    return kAlongTheTree[std::size_t(next)];
-}
-
-int TreeOfLife::sphereAcrossTheTree(int direction) const
-{
-    // The nearest sphere on that side, first by height on the Tree, then by distance across.
+    // The nearest sphere that way: first the one least off the line the key points along (the
+    // one straight below before one below and aside), then the closest along it.
     const Sphere &from = kSpheres[std::size_t(m_current)];
     int best = m_current;
     std::tuple<double, double> bestDistance{};
     for (int i = 0; i < kDiagramSpheres; ++i) {
         const Sphere &to = kSpheres[std::size_t(i)];
-        const double across = (to.circleLeft - from.circleLeft) * direction;
-        if (across <= 0)
+        const double dx = to.circleLeft - from.circleLeft;
+        const double dy = to.circleTop - from.circleTop;
+        const double along = dx * right + dy * down;
+        if (along <= 0)
             continue;
-        const std::tuple<double, double> distance{std::abs(to.circleTop - from.circleTop), across};
+        const std::tuple<double, double> distance{std::abs(dx * down) + std::abs(dy * right),
+                                                  along};
         if (best == m_current || distance < bestDistance) {
             best = i;
             bestDistance = distance;
@@ -350,22 +341,22 @@ void TreeOfLife::keyPressEvent(QKeyEvent *event)
     int next = -1;
     switch (event->key()) {
     case Qt::Key_Up:
-        next = sphereAlongTheTree(-1);
+        next = nearestSphere(0, -1);
         break;
     case Qt::Key_Down:
-        next = sphereAlongTheTree(1);
+        next = nearestSphere(0, 1);
         break;
     case Qt::Key_Left:
-        next = sphereAcrossTheTree(-1);
+        next = nearestSphere(-1, 0);
         break;
     case Qt::Key_Right:
-        next = sphereAcrossTheTree(1);
+        next = nearestSphere(1, 0);
         break;
     case Qt::Key_Home:
-        next = kAlongTheTree.front();
+        next = kKeter;
         break;
     case Qt::Key_End:
-        next = kAlongTheTree.back();
+        next = kMalkhuth;
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -380,6 +371,15 @@ void TreeOfLife::focusInEvent(QFocusEvent *event)
     QWidget::focusInEvent(event);
     update();
     setCurrentSphere(m_current);
+    // Qt announces the diagram itself once this handler returns; the sphere is said after it,
+    // so that it is what the reader last hears.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                announceCurrentSphere();
+        },
+        Qt::QueuedConnection);
 }
 
 void TreeOfLife::focusOutEvent(QFocusEvent *event)

@@ -60,9 +60,9 @@ private:
     void buildLabels();
     void setCurrentSphere(int index);
     void announceCurrentSphere();
-    // The sphere a key leads to from the current one; the current one where none lies that way.
-    int sphereAlongTheTree(int step) const;
-    int sphereAcrossTheTree(int direction) const;
+    // The sphere an arrow key leads to from the current one, given as the direction it points
+    // in; the current one where none lies that way.
+    int nearestSphere(int right, int down) const;
 
     QList<QPointer<DiagramItem>> m_paintOrder; // back to front
     std::array<QPointer<DiagramItem>, kDiagramSpheres> m_circles{};

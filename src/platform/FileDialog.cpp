@@ -26,11 +26,11 @@ public:
         if (request.save) {
             setDefaultSuffix(request.defaultSuffix);
         } else if (!request.defaultSuffix.isEmpty()) {
-            // Show every name the open rule accepts, "readingzvr" as well as "reading.zvr".
-            QString filter = request.filter;
-            filter.replace(QStringLiteral("*.") + request.defaultSuffix,
-                           u'*' + request.defaultSuffix);
-            setNameFilter(filter);
+            // Show every name the open rule accepts, "readingzvr" as well as "reading.zvr",
+            // under the filter's own description: Qt matches the last pattern in parentheses
+            // and, with the details hidden, shows what stands before it.
+            setOption(QFileDialog::HideNameFilterDetails);
+            setNameFilter(request.filter + QStringLiteral(" (*") + request.defaultSuffix + u')');
         }
     }
 

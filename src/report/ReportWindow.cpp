@@ -5,6 +5,7 @@
 #include "ClickableLabel.h"
 #include "Design.h"
 #include "FileDialog.h"
+#include "FocusMark.h"
 #include "MessageBox.h"
 #include "PrintDialog.h"
 #include "ReadingBinding.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
@@ -222,7 +224,7 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
         setColors(link, kWhite);
     }
 
-    m_rtb = new QTextEdit(this);
+    m_rtb = new FocusMarked<QTextEdit>(this);
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Report"));
     m_rtb->setReadOnly(true);
@@ -254,6 +256,13 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
 
     connect(m_cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
     connect(m_cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+    // The desktop's keys for these commands; a window without menus names them on its buttons.
+    for (const auto &[key, button] : {std::pair{Qt::CTRL | Qt::Key_S, m_cmdSave},
+                                      std::pair{Qt::CTRL | Qt::Key_P, m_cmdPrint}}) {
+        const QKeySequence sequence(key);
+        connect(new QShortcut(sequence, this), &QShortcut::activated, button, &QPushButton::click);
+        button->setToolTip(sequence.toString(QKeySequence::NativeText));
+    }
 
     centreWhenFramed(this, [parent] {
         const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();

@@ -5,7 +5,8 @@
 namespace Zorvane {
 
 // A label that acts like a link: the pointing hand over it, and clicked() when the left button
-// is released over the label it was pressed on.
+// is released over the label it was pressed on, or when Enter or Space is pressed on it. Tab
+// reaches it, and screen readers see a link.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace Zorvane

@@ -1,5 +1,7 @@
 #include "SharedPaletteStyle.h"
 
+#include "FocusMark.h"
+
 #include <QIconEngine>
 #include <QStyleOption>
 
@@ -88,6 +90,12 @@ private:
     QIcon m_icon;
 };
 
+bool keyboardFocus(const QStyleOption *option)
+{
+    return option && (option->state & QStyle::State_HasFocus) &&
+           (option->state & QStyle::State_KeyboardFocusChange);
+}
+
 } // namespace
 
 QIcon SharedPaletteStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
@@ -120,10 +128,19 @@ const QPalette &SharedPaletteStyle::shared(const QPalette &palette) const
 void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                        QPainter *painter, const QWidget *widget) const
 {
+    // The desktop's focus marks are a thin line in its highlight colour; the program's are the
+    // stronger ring of drawFocusMark.
+    if (element == PE_FrameFocusRect) {
+        if (keyboardFocus(option))
+            drawFocusMark(*painter, option->rect, option->palette.color(QPalette::Button));
+        return;
+    }
     const std::shared_ptr<QStyleOption> copy = option ? copyOf(option) : nullptr;
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawPrimitive(element, copy ? copy.get() : option, painter, widget);
+    if (element == PE_FrameLineEdit && keyboardFocus(option))
+        drawFocusMark(*painter, option->rect, option->palette.color(QPalette::Base));
 }
 
 void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption *option,
@@ -133,6 +150,9 @@ void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption 
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawControl(element, copy ? copy.get() : option, painter, widget);
+    if (element == CE_PushButton && keyboardFocus(option))
+        drawFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2),
+                      option->palette.color(QPalette::Button));
 }
 
 void SharedPaletteStyle::drawComplexControl(ComplexControl control,
@@ -149,6 +169,8 @@ void SharedPaletteStyle::drawComplexControl(ComplexControl control,
     QProxyStyle::drawComplexControl(
         control, copy ? static_cast<const QStyleOptionComplex *>(copy.get()) : option, painter,
         widget);
+    if (control == CC_ComboBox && keyboardFocus(option))
+        drawFocusMark(*painter, option->rect, option->palette.color(QPalette::Button));
 }
 
 } // namespace Zorvane
