@@ -85,6 +85,8 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
                     {"Line1", 150, 3330, 5760, 30},
                     {"cmdOK", 4590, 3555, 1320, 405},
                 });
+    // The box opens on OK, so that Enter closes it; Tab then reaches the link.
+    m_cmdOK->setFocus();
 }
 
 void AboutBox::cmdOK_Click()

@@ -130,7 +130,9 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
 
     buildMenus();
     MDIForm_Load();
-    // The banner link comes first in the Tab order; the frame still opens on Print.
+    // The banner link is reached after Exit, as on the entry form, so that Shift+Tab from Print
+    // still goes back into the display; the frame opens on Print.
+    setTabOrder(m_cmdMdiExit, m_lblQuillmereBanner);
     m_cmdPrint->setFocus();
 }
 

@@ -55,6 +55,8 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(te
     setCursor(Qt::PointingHandCursor);
     // Reached by Tab as links in a browser are; a click follows it without taking the focus.
     setFocusPolicy(Qt::TabFocus);
+    // Room for the focus ring around the caption.
+    setContentsMargins(3, 3, 3, 3);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -3,7 +3,9 @@
    where.py <pid> <accessible name> [role]; exits 1 when no such control is showing yet.
    where.py --tabs <pid> prints the names of the page tabs showing, one a line.
    where.py --names <pid> prints the names of all controls showing, one a line.
-   where.py --text <pid> <accessible name> prints the whole text of that control."""
+   where.py --text <pid> <accessible name> prints the whole text of that control.
+   where.py --last-focus <pid> <seconds> listens that long and prints the name of the control
+   whose gaining the focus the program announced last; exits 1 when it announced none."""
 import sys
 
 import gi
@@ -50,7 +52,31 @@ def nodes_of(pid):
         yield from walk(app)
 
 
+def last_focus(pid, seconds):
+    Atspi.set_timeout(10000, 15000)
+    names = []
+
+    def on_focus(event):
+        try:
+            if event.detail1 == 1 and event.source.get_process_id() == pid:
+                names.append(event.source.get_name())
+        except GLib.Error:
+            pass
+
+    listener = Atspi.EventListener.new(on_focus)
+    listener.register("object:state-changed:focused")
+    print("listening", flush=True)
+    loop = GLib.MainLoop()
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
+    if names:
+        print(names[-1])
+    return 0 if names else 1
+
+
 def main():
+    if sys.argv[1] == "--last-focus":
+        return last_focus(int(sys.argv[2]), float(sys.argv[3]))
     if sys.argv[1] == "--tabs":
         names = []
         for n in nodes_of(int(sys.argv[2])):
