@@ -72,7 +72,8 @@ changed() {
     "$SCREEN_SHOT" changed "$SCRATCH/frame.bmp" 10 1280x960+0+64 2>/dev/null || echo 0
 }
 window_over_frame() { [ "$(changed)" -gt 20000 ] 2>/dev/null; }
-menu_open() { [ "$(changed)" -gt 300 ] 2>/dev/null; }
+# A focus mark that a key brought up changes a few hundred pixels; an open menu, thousands.
+menu_open() { [ "$(changed)" -gt 3000 ] 2>/dev/null; }
 frame_alone() { [ "$(changed)" -lt 2000 ] 2>/dev/null; }
 closes_with_escape() {
     "$SCREEN_SHOT" save "$OUT/$1.png" || fail "no screenshot of the $1"
