@@ -139,8 +139,11 @@ void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOpt
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawPrimitive(element, copy ? copy.get() : option, painter, widget);
+    // On the white face inside the border: at the very edge a navy ring would merge with the
+    // navy window around the control.
     if (element == PE_FrameLineEdit && keyboardFocus(option))
-        drawFocusMark(*painter, option->rect, option->palette.color(QPalette::Base));
+        drawFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2),
+                      option->palette.color(QPalette::Base));
 }
 
 void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption *option,
@@ -170,7 +173,8 @@ void SharedPaletteStyle::drawComplexControl(ComplexControl control,
         control, copy ? static_cast<const QStyleOptionComplex *>(copy.get()) : option, painter,
         widget);
     if (control == CC_ComboBox && keyboardFocus(option))
-        drawFocusMark(*painter, option->rect, option->palette.color(QPalette::Button));
+        drawFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2),
+                      option->palette.color(QPalette::Button));
 }
 
 } // namespace Zorvane
