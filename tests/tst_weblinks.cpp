@@ -1,18 +1,14 @@
-#include "AboutBox.h"
 #include "AppInfo.h"
 #include "Clock.h"
 #include "Design.h"
 #include "EntryForm.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
-#include "ReportWindow.h"
 #include "SeamDoubles.h"
 #include "UrlOpener.h"
 #include "WebLinks.h"
 
-#include <QAccessible>
 #include <QAction>
-#include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -37,8 +33,6 @@ private slots:
     void helpMenu();
     void banner_data();
     void banner();
-    void linkLabels_followedByKeys_data();
-    void linkLabels_followedByKeys();
     void cleanupTestCase();
 
 private:
@@ -183,45 +177,6 @@ void TestWebLinks::banner()
     TestUrlOpener::clearOpened();
     QTest::mouseClick(banner, Qt::RightButton);
     QVERIFY(TestUrlOpener::opened().isEmpty());
-}
-
-void TestWebLinks::linkLabels_followedByKeys_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("key");
-    QTest::newRow("entry form banner, Return")
-        << u"entry form"_qs << u"Label61"_qs << int(Qt::Key_Return);
-    QTest::newRow("frame banner, Space")
-        << u"frame"_qs << u"lblQuillmereBanner"_qs << int(Qt::Key_Space);
-    QTest::newRow("about box, Enter") << u"about box"_qs << u"lblHomePage"_qs << int(Qt::Key_Enter);
-    QTest::newRow("report forum, Return") << u"report"_qs << u"Label14"_qs << int(Qt::Key_Return);
-    QTest::newRow("report site, Space") << u"report"_qs << u"Label1"_qs << int(Qt::Key_Space);
-}
-
-void TestWebLinks::linkLabels_followedByKeys()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, label);
-    QFETCH(int, key);
-    std::unique_ptr<QWidget> own;
-    if (window == u"about box")
-        own = std::make_unique<AboutBox>();
-    else if (window == u"report")
-        own = std::make_unique<ReportWindow>(ReportSources());
-    QWidget *top = own ? own.get() : this->window(window);
-    auto *link = top->findChild<QLabel *>(label);
-    QVERIFY(link);
-    QVERIFY(link->focusPolicy() & Qt::TabFocus);
-    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(link);
-    QCOMPARE(reader->role(), QAccessible::Link);
-    QCOMPARE(reader->text(QAccessible::Name), link->text());
-
-    QTest::keyClick(link, Qt::Key(key));
-    QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{homePageUrl()});
-    // Another key does nothing.
-    QTest::keyClick(link, Qt::Key_A);
-    QCOMPARE(TestUrlOpener::opened().size(), 1);
 }
 
 QTEST_MAIN(TestWebLinks)

@@ -294,12 +294,8 @@ wait_for 20 count_is "$CAPTION" 1 || fail "the new start showed no entry form"
 
 step "Exit ends the program"
 focus "$(windows "$CAPTION")"
-clock
-QUIT_START=$NOW_US
 press alt+e
 wait_for 10 gone "$THIRD" || fail "Exit did not end the program"
-clock
-echo "   the process ended $(((NOW_US - QUIT_START) / 1000)) ms after Exit"
 wait "$THIRD"
 [ $? -eq 0 ] || fail "the program did not end with status 0"
 
@@ -313,12 +309,8 @@ shot display-from-file-manager
 ae=$(differing_pixels_above_buttons display-tab0 display-from-file-manager)
 [ "$ae" -lt 200 ] 2>/dev/null || fail "the reading from the file looks different ($ae pixels)"
 focus "$(window_wider_than 1000)"
-clock
-QUIT_START=$NOW_US
 press alt+e
 wait_for 10 gone "$FOURTH" || fail "Exit in the frame did not end the program"
-clock
-echo "   the process ended $(((NOW_US - QUIT_START) / 1000)) ms after Exit"
 wait "$FOURTH"
 [ $? -eq 0 ] || fail "the program did not end with status 0"
 
@@ -357,6 +349,13 @@ ZV_PIDS=$SIXTH
 wait_for 20 count_is "$CAPTION" 1 || fail "the entry form did not appear"
 focus "$(windows "$CAPTION")"
 xdotool type "anna"
+press Tab
+wait_for 30 located "$SIXTH" "Day of birth" "combo box" || fail "no day list"
+read -r x y <<< "$XY"
+shot keys-day-list
+# Inside the white list, clear of the navy window around it, a ring of navy.
+ring=$(pixels_of keys-day-list "58x20+$((x - 29))+$((y - 10))" "rgb(0,0,64)")
+[ "${ring:-0}" -ge 100 ] || fail "the day list shows no clear focus mark ($ring navy pixels)"
 press alt+z
 wait_for 20 has_window_wider_than 1000 || fail "the frame did not open by its key"
 FRAME=$(window_wider_than 1000)
@@ -375,46 +374,20 @@ wait_for 10 grep -q listening "$SCRATCH/focus" || fail "no screen-reader listene
 press shift+Tab
 wait "$LISTENER"
 [ "$(tail -n1 "$SCRATCH/focus")" = "Keter" ] || fail "announced last: $(tail -n1 "$SCRATCH/focus")"
-press Down
-shot keys-tree
 
 step "keys: the banner link is reached by Tab and followed by Enter"
+# Screen readers see the banner as a link.
+wait_for 30 located "$SIXTH" "Join the Zorvane community at ${SITE#*://}" link || fail "no link"
 : > "$SCRATCH/opened"
-for _ in 1 2 3 4; do press Tab; done
-shot keys-banner
+press Tab Tab Tab Tab
 press Return
 wait_for 10 test -s "$SCRATCH/opened" || fail "the banner opened nothing"
 [ "$(cat "$SCRATCH/opened")" = "$SITE/zorvane/ssd.php?page=home-page" ] ||
     fail "opened $(cat "$SCRATCH/opened")"
 
-step "keys: F1 opens the help page"
-: > "$SCRATCH/opened"
-press F1
-wait_for 10 test -s "$SCRATCH/opened" || fail "F1 opened nothing"
-[ "$(cat "$SCRATCH/opened")" = "$SITE/zorvane/ssd.php?page=help-web-page" ] ||
-    fail "opened $(cat "$SCRATCH/opened")"
-
-step "keys: Ctrl+P opens the report, Ctrl+S its save dialog"
-focus "$FRAME"
-press ctrl+p
-wait_for 20 count_is "$CAPTION" 2 || fail "Ctrl+P did not open the report"
-REPORT=$(window_narrower_than 1000)
-focus "$REPORT"
-press ctrl+s
-wait_for 20 active_window "Zorvane" >/dev/null || fail "Ctrl+S did not open the save dialog"
-press Escape
-focus "$REPORT"
-press Escape
-wait_for 10 count_is "$CAPTION" 1 || fail "the report did not close"
-
 step "keys: Ctrl+Q ends the program"
-focus "$FRAME"
-clock
-QUIT_START=$NOW_US
 press ctrl+q
 wait_for 10 gone "$SIXTH" || fail "Ctrl+Q did not end the program"
-clock
-echo "   the process ended $(((NOW_US - QUIT_START) / 1000)) ms after Ctrl+Q"
 wait "$SIXTH"
 [ $? -eq 0 ] || fail "the program did not end with status 0"
 

@@ -53,15 +53,11 @@ def nodes_of(pid):
 
 
 def last_focus(pid, seconds):
-    Atspi.set_timeout(10000, 15000)
     names = []
 
     def on_focus(event):
-        try:
-            if event.detail1 == 1 and event.source.get_process_id() == pid:
-                names.append(event.source.get_name())
-        except GLib.Error:
-            pass
+        if event.detail1 == 1 and event.source.get_process_id() == pid:
+            names.append(event.source.get_name())
 
     listener = Atspi.EventListener.new(on_focus)
     listener.register("object:state-changed:focused")
@@ -69,8 +65,7 @@ def last_focus(pid, seconds):
     loop = GLib.MainLoop()
     GLib.timeout_add(int(seconds * 1000), loop.quit)
     loop.run()
-    if names:
-        print(names[-1])
+    print(names[-1] if names else "")
     return 0 if names else 1
 
 
