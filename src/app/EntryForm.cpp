@@ -204,15 +204,6 @@ void NameBox::dragEnterEvent(QDragEnterEvent *event)
     QLineEdit::dragEnterEvent(event);
 }
 
-void NameBox::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (!draggedReadingFile(event->mimeData()).isEmpty()) {
-        event->ignore();
-        return;
-    }
-    QLineEdit::dragMoveEvent(event);
-}
-
 void NameBox::setTextAsIs(const QString &text)
 {
     setValidator(nullptr);

@@ -40,9 +40,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    // A dragged reading file passes on to the form, which opens it; other text drops here.
+    // A dragged reading file passes on to the form, which opens it (Qt then sends the rest of
+    // the drag there); other text drops here.
     void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
 
 private:
     QValidator *m_filter = nullptr;
