@@ -36,6 +36,7 @@ private slots:
     void write_intoMissingFolder_reportsTheReason();
     void write_overAnExistingFile_keepsItsPermissions();
     void write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy();
+    void write_nameAtTheLengthLimit_canBeReplaced();
 
     // Reading bad files
     void read_empty();
@@ -45,7 +46,9 @@ private slots:
     void read_everyLineEndEndsOneLine_data();
     void read_everyLineEndEndsOneLine();
     void read_binaryAndPlainText_decodeWhatTheyCan();
-    void read_hugeLine_isCappedAndBounded();
+    void read_longName_comesBackWhole_data();
+    void read_longName_comesBackWhole();
+    void read_beyondTheBound_isRefusedWhole();
     void read_folderOrMissingFile_reportsIt();
     void read_pipe_isRefusedWithoutBlocking();
     void read_gigabyteWithoutLineEnds_staysSmall();
@@ -183,6 +186,17 @@ void TestReadingFile::write_thatHitsTheFileSizeLimit_keepsTheOldFileAndSaysWhy()
     QCOMPARE(f.readAll(), annaBytes());
 }
 
+void TestReadingFile::write_nameAtTheLengthLimit_canBeReplaced()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString(251, u'n') + QStringLiteral(".zvr"));
+    QVERIFY(writeReadingFile(path, {QStringLiteral("ANNA"), 1975, QStringLiteral("March"), 7}).ok);
+    const FileResult again =
+        writeReadingFile(path, {QStringLiteral("LEE"), 1980, QStringLiteral("May"), 1});
+    QVERIFY2(again.ok, qPrintable(again.error));
+    QCOMPARE(readReadingFile(path).lines[0], QStringLiteral("LEE"));
+}
+
 namespace {
 
 std::array<QString, kReadingFileLines> readBytes(const QByteArray &bytes)
@@ -190,7 +204,8 @@ std::array<QString, kReadingFileLines> readBytes(const QByteArray &bytes)
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return readReadingFile(buffer);
+    const auto lines = readReadingFile(buffer);
+    return lines ? *lines : std::array<QString, kReadingFileLines>{};
 }
 
 QByteArray line(const char *text)
@@ -283,17 +298,42 @@ void TestReadingFile::read_binaryAndPlainText_decodeWhatTheyCan()
              QString(QChar('a' - 85)) + QChar('r' - 85) + QChar('c' - 85) + QChar('h' - 85));
 }
 
-void TestReadingFile::read_hugeLine_isCappedAndBounded()
+void TestReadingFile::read_longName_comesBackWhole_data()
 {
-    QByteArray bytes(1 << 20, char(0x96)); // one MiB of 'A' without a line end
-    const auto lines = readBytes(bytes);
-    QCOMPARE(lines[0].size(), int(kMaxLineBytes));
-    QVERIFY(lines[1].isEmpty());
+    QTest::addColumn<int>("letters");
+    QTest::newRow("5,000 letters") << 5000;
+    QTest::newRow("100,000 letters") << 100000;
+    QTest::newRow("just under the bound") << int(kMaxFileBytes) - 20;
+}
 
-    bytes = QByteArray(10000, char(0x96)) + "\r\n" + line("14");
-    const auto capped = readBytes(bytes);
-    QCOMPARE(capped[0].size(), int(kMaxLineBytes));
-    QCOMPARE(capped[1], QStringLiteral("14"));
+void TestReadingFile::read_longName_comesBackWhole()
+{
+    QFETCH(int, letters);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.zvr"));
+    const BirthData data{QString(letters, u'A'), 1975, QStringLiteral("March"), 14};
+    QVERIFY(writeReadingFile(path, data).ok);
+    const ReadResult r = readReadingFile(path);
+    QVERIFY(r.ok);
+    QCOMPARE(r.lines[0].size(), letters);
+    QCOMPARE(r.lines[3], QStringLiteral("1975"));
+}
+
+void TestReadingFile::read_beyondTheBound_isRefusedWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.zvr"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(kMaxFileBytes + 1, char(0x96)) + "\r\n" + line("14"));
+    f.close();
+    const ReadResult r = readReadingFile(path);
+    QVERIFY(!r.ok);
+    QVERIFY(r.error.contains(QStringLiteral("larger")));
+
+    QFile device(path);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    QVERIFY(!readReadingFile(device));
 }
 
 void TestReadingFile::read_folderOrMissingFile_reportsIt()
@@ -336,9 +376,7 @@ void TestReadingFile::read_gigabyteWithoutLineEnds_staysSmall()
     const ReadResult r = readReadingFile(path);
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
-    QVERIFY(r.ok);
-    for (const QString &l : r.lines)
-        QVERIFY(l.isEmpty()); // zero bytes lie below 85
+    QVERIFY(!r.ok);
     // Peak resident size grows by well under a few megabytes (ru_maxrss is in KiB).
     QVERIFY2(after.ru_maxrss - before.ru_maxrss < 4 * 1024,
              qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));

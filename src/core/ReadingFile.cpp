@@ -1,11 +1,11 @@
 #include "ReadingFile.h"
 
+#include "FileReplacement.h"
 #include "ShiftCodec.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,6 +23,11 @@ const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 QString tr(const char *text)
 {
     return QCoreApplication::translate("ReadingFile", text);
+}
+
+QString tooLarge()
+{
+    return tr("It is larger than any reading file can be (%1 MiB).").arg(kMaxFileBytes >> 20);
 }
 
 } // namespace
@@ -43,43 +48,30 @@ EncodeResult encodeReadingFile(const BirthData &data)
     return {out, {}};
 }
 
-std::array<QString, kReadingFileLines> readReadingFile(QIODevice &device)
+std::optional<std::array<QString, kReadingFileLines>> readReadingFile(QIODevice &device)
 {
+    // One byte more than allowed tells a file at the bound from a larger one.
+    const QByteArray bytes = device.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes)
+        return std::nullopt;
+
     std::array<QString, kReadingFileLines> lines;
-    QByteArray current;
-    int index = 0;
-    qint64 total = 0;
-    char buffer[4096];
-    bool atEnd = false;
-
-    // CR LF, a lone LF and a lone CR each end a line; the LF of a CR LF is skipped.
-    bool afterCr = false;
-    auto finishLine = [&] {
-        lines[std::size_t(index++)] = ShiftDecode(current);
-        current.clear();
-    };
-
-    while (index < kReadingFileLines && total < kMaxReadBytes && !atEnd) {
-        const qint64 n = device.read(buffer, qint64(sizeof buffer));
-        if (n <= 0)
-            break;
-        total += n;
-        for (qint64 i = 0; i < n && index < kReadingFileLines; ++i) {
-            const char c = buffer[i];
-            const bool skip = afterCr && c == '\n';
-            afterCr = c == '\r';
-            if (skip)
-                continue;
-            if (c == '\n' || c == '\r')
-                finishLine();
-            else if (current.size() < kMaxLineBytes)
-                current.append(c);
-        }
-        atEnd = device.atEnd();
+    std::size_t index = 0;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    // CR LF, a lone LF and a lone CR each end a line.
+    for (; i < bytes.size() && index < lines.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        lines[index++] = ShiftDecode(bytes.sliced(start, i - start));
+        if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
     }
     // A last line without a line end still counts.
-    if (index < kReadingFileLines && !current.isEmpty())
-        finishLine();
+    if (index < lines.size() && start < bytes.size())
+        lines[index] = ShiftDecode(bytes.sliced(start));
     return lines;
 }
 
@@ -88,17 +80,8 @@ FileResult writeReadingFile(const QString &path, const BirthData &data)
     const EncodeResult encoded = encodeReadingFile(data);
     if (!encoded.bytes)
         return {false, encoded.error};
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails the write itself: a buffered write succeeds and the
-    // error would only surface while committing, after which the target is already replaced.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, file.errorString()};
-    if (file.write(*encoded.bytes) != encoded.bytes->size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit())
+    FileReplacement file(path);
+    if (!file.open() || !file.write(*encoded.bytes) || !file.commit())
         return {false, file.errorString()};
     return {true, {}};
 }
@@ -121,7 +104,12 @@ ReadResult readReadingFile(const QString &path)
     };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        result.error = tr("It is not a regular file.");
+        result.error = notARegularFileReason();
+        return result;
+    }
+    if (st.st_size > kMaxFileBytes) {
+        ::close(fd);
+        result.error = tooLarge();
         return result;
     }
     QFile file;
@@ -129,7 +117,12 @@ ReadResult readReadingFile(const QString &path)
         result.error = file.errorString();
         return result;
     }
-    result.lines = readReadingFile(file);
+    const auto lines = readReadingFile(file);
+    if (!lines) {
+        result.error = tooLarge(); // it grew while being read
+        return result;
+    }
+    result.lines = *lines;
     result.ok = true;
     return result;
 }

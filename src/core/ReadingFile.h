@@ -14,10 +14,9 @@ namespace Zorvane {
 
 // A reading file holds four shift-encoded lines, each ended by CR LF: name, day, month, year.
 inline constexpr int kReadingFileLines = 4;
-// A genuine line is a few dozen bytes; longer ones are cut so that a stray file cannot fill memory.
-inline constexpr qint64 kMaxLineBytes = 4096;
-// Reading stops after this many bytes whatever the file holds.
-inline constexpr qint64 kMaxReadBytes = 64 * 1024;
+// Far above any name a person types, yet a stray file cannot fill memory: a larger file is refused
+// whole, never read in part.
+inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
 struct EncodeResult
 {
@@ -28,8 +27,9 @@ struct EncodeResult
 EncodeResult encodeReadingFile(const BirthData &data);
 
 // Up to four decoded lines; a line the file does not have is empty. Lines end at CR LF, a lone LF
-// or a lone CR; anything after the fourth line is ignored.
-std::array<QString, kReadingFileLines> readReadingFile(QIODevice &device);
+// or a lone CR; anything after the fourth line is ignored. Nothing when the device holds more than
+// kMaxFileBytes.
+std::optional<std::array<QString, kReadingFileLines>> readReadingFile(QIODevice &device);
 
 struct FileResult
 {
