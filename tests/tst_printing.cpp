@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,8 +23,12 @@
 
 #include <memory>
 
+#include <cerrno>
+
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Zorvane;
 using namespace Zorvane::Testing;
@@ -40,7 +45,8 @@ private slots:
     void noSelection_printsTheWholeReportInItsColours();
     void selection_printsOnlyIt_whateverRangeWasPicked();
     void cancel_printsNothing_andLeavesTheReportAsItWas();
-    void pdfThatCannotBeWrittenWhole_isRemovedAndReported();
+    void pdfThatCannotBeWrittenWhole_keepsTheOldFileAndSaysWhy_data();
+    void pdfThatCannotBeWrittenWhole_keepsTheOldFileAndSaysWhy();
 
 private:
     std::unique_ptr<ReportWindow> newReport() const;
@@ -215,40 +221,66 @@ void TestPrinting::cancel_printsNothing_andLeavesTheReportAsItWas()
     QVERIFY(!QFile::exists(pdf));
 }
 
-void TestPrinting::pdfThatCannotBeWrittenWhole_isRemovedAndReported()
+void TestPrinting::pdfThatCannotBeWrittenWhole_keepsTheOldFileAndSaysWhy_data()
 {
-    const QString pdf = m_dir.filePath(QStringLiteral("cut.pdf"));
-    // A file-size limit far below a report's size makes the writes fail the way a full disk does.
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("file-size limit") << QStringLiteral("limit") << qt_error_string(EFBIG);
+    QTest::newRow("full file system") << QStringLiteral("full") << qt_error_string(ENOSPC);
+    QTest::newRow("pipe in its place") << QStringLiteral("pipe") << QStringLiteral("regular file");
+}
+
+void TestPrinting::pdfThatCannotBeWrittenWhole_keepsTheOldFileAndSaysWhy()
+{
+    QFETCH(QString, trouble);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QByteArray where = QFile::encodeName(dir.path());
+    if (trouble == u"full" && mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("no file system can be mounted here");
+    const auto unmount = qScopeGuard([&] {
+        if (trouble == u"full")
+            umount2(where.constData(), MNT_DETACH);
+    });
+    const QString pdf = dir.filePath(QStringLiteral("old.pdf"));
+    const QByteArray old("%PDF-1.4 an earlier report\n%%EOF\n");
+    if (trouble == u"pipe") {
+        QCOMPARE(mkfifo(QFile::encodeName(pdf).constData(), 0600), 0);
+    } else {
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+    }
+    if (trouble == u"full") {
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
     const auto result = inChild(
         [&]() -> QByteArray {
             TestMessageBox::setTestMode(true);
-            signal(SIGXFSZ, SIG_IGN);
+            signal(SIGXFSZ, SIG_IGN); // as start-up does
             const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
+            if (trouble == u"limit")
+                setrlimit(RLIMIT_FSIZE, &limit);
             auto report = newReport();
             TestPrintDialog::setNextOutcome(TestPrintDialog::Outcome::printToPdf(pdf));
             clickPrint(*report);
             const QList<TestMessageBox::Record> &boxes = TestMessageBox::shown();
-            if (boxes.size() != 1)
-                return QByteArray::number(boxes.size()) + QByteArray(" boxes");
-            QByteArray out =
-                boxes.constFirst().icon == QMessageBox::Critical ? "critical: " : "other: ";
-            out += boxes.constFirst().text.toUtf8();
-            return out;
+            if (boxes.size() != 1 || boxes.constFirst().icon != QMessageBox::Critical)
+                return "not one critical message";
+            return boxes.constFirst().text.toUtf8();
         },
         60000);
-    QVERIFY(result);
-    QVERIFY(!QFile::exists(pdf));
-    QVERIFY2(result->startsWith("critical: "), result->constData());
+    QVERIFY2(result, "printing hung");
     QVERIFY2(result->contains(QDir::toNativeSeparators(pdf).toUtf8()), result->constData());
-
-    // Without a limit the same print is whole and silent.
-    TestMessageBox::setTestMode(true);
-    auto report = newReport();
-    TestPrintDialog::setNextOutcome(TestPrintDialog::Outcome::printToPdf(pdf));
-    clickPrint(*report);
-    QVERIFY(TestMessageBox::shown().isEmpty());
-    QVERIFY(!pdfText(pdf).isEmpty());
+    QVERIFY2(result->contains(reason.toUtf8()), result->constData());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QFile f(pdf);
+    if (trouble != u"pipe")
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == old);
 }
 
 QTEST_MAIN(TestPrinting)

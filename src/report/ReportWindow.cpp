@@ -5,6 +5,7 @@
 #include "ClickableLabel.h"
 #include "Design.h"
 #include "FileDialog.h"
+#include "FileReplacement.h"
 #include "FocusMark.h"
 #include "MessageBox.h"
 #include "PrintDialog.h"
@@ -15,11 +16,13 @@
 #include "WindowPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -163,30 +166,56 @@ void keepCaptionWhole(QLabel *label)
     label->setGeometry(left, label->y(), width, label->height());
 }
 
-// Prints the box's document, or its selection, laid out for the printer's page with nothing added:
-// the box's own print would number the pages.
-void printReport(const QTextEdit &box, QPrinter &printer, bool selectionOnly)
+// Prints the box's document, or its selection, laid out for the page with nothing added: the box's
+// own print would number the pages.
+void printReport(const QTextEdit &box, QPagedPaintDevice &device, bool selectionOnly)
 {
     QTextDocument doc;
     doc.setDefaultFont(box.document()->defaultFont());
     QTextCursor(&doc).insertFragment(selectionOnly ? box.textCursor().selection()
                                                    : QTextDocumentFragment(box.document()));
-    doc.documentLayout()->setPaintDevice(&printer);
+    doc.documentLayout()->setPaintDevice(&device);
     QTextFrameFormat page = doc.rootFrame()->frameFormat();
     page.setMargin(twips(kPrintMarginTwips));
     doc.rootFrame()->setFrameFormat(page);
-    doc.setPageSize(QSizeF(printer.width(), printer.height()));
-    doc.print(&printer);
+    doc.setPageSize(QSizeF(device.width(), device.height()));
+    doc.print(&device);
 }
 
-// A PDF's trailer is written last, so a file that does not end in it was cut short (a full disk).
-bool pdfIsComplete(const QString &path)
+// A PDF's trailer is written last, so a file that does not end in it was cut short.
+bool pdfIsComplete(QFile &file)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
-        return false;
-    file.seek(file.size() - 16);
-    return file.read(16).trimmed().endsWith("%%EOF");
+    return file.size() >= 16 && file.seek(file.size() - 16) &&
+           file.read(16).trimmed().endsWith("%%EOF");
+}
+
+// Writes the PDF beside its target and puts it in place only once it is whole, so that a failure
+// (a full disk, a size limit) keeps whatever file stood there. Returns the reason for a failure.
+QString printToPdf(const QTextEdit &box, const QPrinter &printer, const QString &path,
+                   bool selectionOnly)
+{
+    FileReplacement target(path);
+    if (!target.open())
+        return target.errorString();
+    QFile out;
+    if (!out.open(target.handle(), QIODevice::ReadWrite, QFileDevice::DontCloseHandle))
+        return out.errorString();
+    {
+        QPdfWriter writer(&out);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        printReport(box, writer, selectionOnly);
+    }
+    if (!out.flush() || out.error() != QFileDevice::NoError)
+        return out.errorString();
+    if (!pdfIsComplete(out))
+        return QCoreApplication::translate("ReportWindow", "The file was cut short.");
+    out.close();
+    if (!target.commit())
+        return target.errorString();
+    return {};
 }
 
 } // namespace
@@ -365,18 +394,17 @@ void ReportWindow::cmdPrint_Click()
     // The box's selection decides what is printed, whatever range was picked in the dialog.
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
     printer.setPageRanges(QPageRanges());
-    printReport(*m_rtb, printer, hasSelection);
 
-    // A real printer reports nothing back; a PDF file is checked, and a partial one is not left
-    // behind looking like a result.
+    // A real printer reports nothing back; a PDF file is checked and only a whole one is kept.
     const QString pdf = printer.outputFileName();
-    if (printer.outputFormat() != QPrinter::PdfFormat || pdf.isEmpty())
+    if (printer.outputFormat() != QPrinter::PdfFormat || pdf.isEmpty()) {
+        printReport(*m_rtb, printer, hasSelection);
         return;
-    if (printer.printerState() != QPrinter::Error && pdfIsComplete(pdf))
-        return;
-    QFile::remove(pdf);
-    MessageBox::critical(
-        this, tr("The report could not be printed to\n%1").arg(QDir::toNativeSeparators(pdf)));
+    }
+    const QString failure = printToPdf(*m_rtb, printer, pdf, hasSelection);
+    if (!failure.isEmpty())
+        MessageBox::critical(this, tr("The report could not be printed to\n%1\n\n%2")
+                                       .arg(QDir::toNativeSeparators(pdf), failure));
 }
 
 void ReportWindow::Label1_Click()
