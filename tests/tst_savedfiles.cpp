@@ -11,6 +11,8 @@
 #include "UrlOpener.h"
 #include "WorkedExample.h"
 
+#include "ChildProcess.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -22,11 +24,14 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace Zorvane;
 using namespace Zorvane::Testing;
@@ -51,6 +56,8 @@ private slots:
     // Opening
     void open_cancel_isSilent();
     void openDialog_takesTheNameAsTypedBeforeAddingZvr();
+    void dialogs_leaveQtsSharedSettingsFileAlone_data();
+    void dialogs_leaveQtsSharedSettingsFileAlone();
     void open_readsBackWhatWasSaved();
     void open_nameMustEndInLowerCaseZvr_data();
     void open_nameMustEndInLowerCaseZvr();
@@ -294,6 +301,37 @@ void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
     QVERIFY(lines);
     QCOMPARE(lines->at(0), QStringLiteral("ANNA"));
     QVERIFY(TestMessageBox::shown().isEmpty());
+}
+
+void TestSavedFiles::dialogs_leaveQtsSharedSettingsFileAlone_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a pipe in its place") << true;
+    QTest::newRow("no such file yet") << false;
+}
+
+void TestSavedFiles::dialogs_leaveQtsSharedSettingsFileAlone()
+{
+    QFETCH(bool, pipe);
+    TestFileDialog::setTestMode(false);
+    const QString config = m_dir.filePath(QLatin1StringView(pipe ? "config-pipe" : "config"));
+    QVERIFY(QDir().mkpath(config));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    const QString shared = config + QStringLiteral("/QtProject.conf");
+    if (pipe)
+        QCOMPARE(mkfifo(QFile::encodeName(shared).constData(), 0600), 0);
+    const QStringList before = QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    const auto result = inChild(
+        [&]() -> QByteArray {
+            int closedAt = 0;
+            answerRealDialog({}, &closedAt);
+            return chooseAndReadReadingFile(nullptr) ? "opened" : "cancelled";
+        },
+        20000);
+    QVERIFY2(result, "the dialog blocked on the file");
+    QCOMPARE(*result, QByteArray("cancelled"));
+    QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 void TestSavedFiles::open_cancel_isSilent()

@@ -1,6 +1,7 @@
 #include "FileDialog.h"
 
 #include "MessageBox.h"
+#include "SettingsStore.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -77,6 +78,7 @@ class QtFileDialog : public FileDialog
 public:
     QString chooseFile(QWidget *parent, const Request &request) override
     {
+        const QtDialogStateInMemory dialogState;
         CheckedFileDialog dialog(parent, request);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};

@@ -1,5 +1,7 @@
 #include "PrintDialog.h"
 
+#include "SettingsStore.h"
+
 #include <QPrintDialog>
 
 namespace Zorvane {
@@ -25,6 +27,7 @@ class QtPrintDialog : public PrintDialog
 public:
     bool choosePrinter(QPrinter &printer, QWidget *parent, bool hasSelection) override
     {
+        const QtDialogStateInMemory dialogState;
         QPrintDialog dialog(&printer, parent);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);

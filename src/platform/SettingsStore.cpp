@@ -1,7 +1,9 @@
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 #include <sys/stat.h>
@@ -48,6 +50,17 @@ bool usable()
            isRegularOrMissing(folder + QStringLiteral("/zorvane.conf"));
 }
 
+// Without a home (HOME unset, as for some services) Qt would put the folder at the root of the
+// file system; nothing is written there.
+bool hasHome()
+{
+    return !qEnvironmentVariableIsEmpty("HOME") || !qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
+}
+
+// QSettings waits for its lock file without end, and a lock that never frees (a folder in its
+// place, a hung program holding it) would freeze the caller for good.
+constexpr int kLockWaitMs = 500;
+
 } // namespace
 
 bool SettingsStore::isUsable()
@@ -64,20 +77,40 @@ QString SettingsStore::value(const QString &section, const QString &key)
     return store.value(key).toString();
 }
 
-void SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
+bool SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
 {
-    if (!usable())
-        return;
+    if (!usable() || !hasHome())
+        return false;
+    const QString file = fileName();
+    if (!QDir().mkpath(QFileInfo(file).path()))
+        return false;
+    {
+        QLockFile lock(file + QStringLiteral(".lock"));
+        if (!lock.tryLock(kLockWaitMs))
+            return false;
+    }
     QSettings store = openStore();
     store.beginGroup(section);
     store.setValue(key, value);
     store.endGroup();
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 QString SettingsStore::fileName()
 {
     return settingsFolder() + QStringLiteral("/zorvane/zorvane.conf");
+}
+
+QtDialogStateInMemory::QtDialogStateInMemory() : m_folder(settingsFolder())
+{
+    // Below a file, where no folder can ever be made: nothing is read, and nothing written.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
+QtDialogStateInMemory::~QtDialogStateInMemory()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder);
 }
 
 } // namespace Zorvane
