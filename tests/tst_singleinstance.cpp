@@ -36,6 +36,8 @@ private slots:
     void fallbackFolderOfSomeoneElse_isNeverUsed_data();
     void fallbackFolderOfSomeoneElse_isNeverUsed();
     void twentySimultaneousStarts_leaveOneSurvivor();
+    void liveFirst_isSeenWhateverTheNextStartsEnvironment_data();
+    void liveFirst_isSeenWhateverTheNextStartsEnvironment();
 
 private:
     std::optional<QTemporaryDir> m_dir;
@@ -319,6 +321,37 @@ void TestSingleInstance::twentySimultaneousStarts_leaveOneSurvivor()
     }
     QCOMPARE(all.size(), 20);
     QCOMPARE(all.count('1'), 1);
+}
+
+void TestSingleInstance::liveFirst_isSeenWhateverTheNextStartsEnvironment_data()
+{
+    QTest::addColumn<QString>("firstRuntime");
+    QTest::addColumn<QString>("nextRuntime");
+    QTest::newRow("runtime folder, then none") << QStringLiteral("run") << QString();
+    QTest::newRow("none, then a runtime folder") << QString() << QStringLiteral("run");
+    QTest::newRow("two runtime folders") << QStringLiteral("run") << QStringLiteral("run2");
+}
+
+void TestSingleInstance::liveFirst_isSeenWhateverTheNextStartsEnvironment()
+{
+    QFETCH(QString, firstRuntime);
+    QFETCH(QString, nextRuntime);
+    // The same user and HOME, as after su -, under cron or over ssh without a session.
+    const auto useRuntime = [this](const QString &name) {
+        const QString path = m_dir->filePath(name);
+        QDir().mkdir(path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (name.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
+    };
+    useRuntime(firstRuntime);
+    LockHolder first(SingleInstance::userLockDirs());
+    QVERIFY(first.gotLock);
+    useRuntime(nextRuntime);
+    QVERIFY2(!SingleInstance(SingleInstance::userLockDirs()).isFirst(),
+             "a second start must see the live first one");
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -8,11 +8,18 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <utility>
+
 #include <cerrno>
+
+#include <cstddef>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace Zorvane {
@@ -42,12 +49,48 @@ bool isUsableRuntimeFolder(const QString &dir)
            ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
 }
 
+// A name in the kernel's abstract socket space, made of the program's name and the user's id: it
+// is the same whatever the environment (runtime folder, HOME, cache folder) of a start, and it is
+// freed when its holder ends, however it ends. Such names are per network namespace, so starts in
+// different namespaces (some sandboxes) are told apart by the lock files as well.
+enum class NameState
+{
+    Held,
+    Taken,
+    Unavailable
+};
+
+NameState bindUserName(int *fd)
+{
+    const QByteArray name = programName().toUtf8() + '-' + QByteArray::number(::getuid());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (std::size_t(name.size()) + 1 > sizeof address.sun_path)
+        return NameState::Unavailable;
+    // The leading zero byte puts the name in the abstract space: no file, nothing to clean up.
+    std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
+    const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (s < 0)
+        return NameState::Unavailable;
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + std::size_t(name.size()));
+    if (::bind(s, reinterpret_cast<const sockaddr *>(&address), length) == 0) {
+        *fd = s;
+        return NameState::Held;
+    }
+    const int error = errno;
+    ::close(s);
+    return error == EADDRINUSE ? NameState::Taken : NameState::Unavailable;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &lockDir) : SingleInstance(QStringList{lockDir}) {}
 
 SingleInstance::SingleInstance(const QStringList &lockDirs)
 {
+    const NameState name = bindUserName(&m_socket);
+    if (name == NameState::Taken)
+        return; // a live instance of this user holds it
     for (const QString &dir : lockDirs) {
         const QString fileName = dir + u'/' + programName() + QStringLiteral(".lock");
         const QByteArray path = QFile::encodeName(fileName);
@@ -79,10 +122,15 @@ SingleInstance::SingleInstance(const QStringList &lockDirs)
         ::close(fd);
         if (error == EWOULDBLOCK) {
             m_fileName = fileName;
+            if (m_socket >= 0)
+                ::close(std::exchange(m_socket, -1));
             return; // a live instance holds it
         }
     }
-    // No folder can hold a lock: running without one beats locking the user out for good.
+    // Where no folder can hold a lock file, the socket name alone marks this start. Where not even
+    // a socket can be made, the program runs unguarded. Refusing would shut the user out for good
+    // over a fault they may not be able to mend, while a second instance costs nothing lasting:
+    // files are replaced whole.
     m_first = true;
 }
 
@@ -90,6 +138,8 @@ SingleInstance::~SingleInstance()
 {
     if (m_fd >= 0)
         ::close(m_fd);
+    if (m_socket >= 0)
+        ::close(m_socket);
 }
 
 QStringList SingleInstance::userLockDirs()
@@ -100,8 +150,11 @@ QStringList SingleInstance::userLockDirs()
         dirs << runtime;
 
     // Never the shared temporary folder: another user could have made the folder there first.
+    // Without a home Qt would name a folder at the root of the file system.
+    const bool homeless =
+        qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_CACHE_HOME");
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!cache.isEmpty()) {
+    if (!cache.isEmpty() && !homeless) {
         const QString dir = cache + u'/' + programName();
         QDir().mkpath(cache);
         ::mkdir(QFile::encodeName(dir).constData(), 0700);

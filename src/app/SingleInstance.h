@@ -5,10 +5,11 @@
 
 namespace Zorvane {
 
-// Holds the per-user lock that marks a running instance, for as long as this object lives.
-// The lock is an exclusive flock on a file named after the program (its application name) in the
-// first of the given folders that can hold one; the kernel lets go of it when the holder ends,
-// however it ends, so a lock never outlives its instance. The file's content is information only.
+// Holds the per-user marks of a running instance, for as long as this object lives: a socket name
+// made of the program's (application) name and the user's id, the same whatever the environment of
+// a start, and an exclusive flock on a file named after the program in the first of the given
+// folders that can hold one. The kernel lets go of both when the holder ends, however it ends, so
+// a mark never outlives its instance. The file's content is information only.
 class SingleInstance
 {
 public:
@@ -19,7 +20,7 @@ public:
 
     // True unless another live instance holds the lock.
     bool isFirst() const { return m_first; }
-    // The file locked, or empty when no folder could hold a lock and the program runs without.
+    // The file locked, or empty when no folder could hold a lock.
     QString lockFileName() const { return m_fileName; }
 
     // Where the lock may live, best first: the user's runtime folder when it is the user's own
@@ -31,6 +32,7 @@ public:
 private:
     QString m_fileName;
     int m_fd = -1;
+    int m_socket = -1;
     bool m_first = false;
 };
 
