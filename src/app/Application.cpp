@@ -14,7 +14,9 @@
 #include <QFontMetrics>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 namespace Zorvane {
 
@@ -64,6 +66,33 @@ void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
+}
+
+// Qt ends a program that it cannot give a display with an abort, after several lines of its own.
+// While the application starts, its messages are held back: a failure to start prints one line and
+// ends with status 1, and a good start passes them on as they came.
+struct StartMessages
+{
+    QtMessageHandler previous = nullptr;
+    QList<std::tuple<QtMsgType, QString>> held;
+};
+StartMessages *s_startMessages = nullptr;
+
+void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        s_startMessages->held.append({type, message});
+        return;
+    }
+    QString reason = message.section(u'\n', 0, 0);
+    for (const auto &[heldType, text] : std::as_const(s_startMessages->held)) {
+        if (heldType != QtDebugMsg && heldType != QtInfoMsg) {
+            reason = text.section(u'\n', 0, 0);
+            break;
+        }
+    }
+    print(stderr, QStringLiteral("zorvane: cannot open a display: ") % reason % u'\n');
+    std::_Exit(1);
 }
 
 } // namespace
@@ -129,7 +158,18 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
         return commandLine.exitStatus;
     }
 
+    // A file-size limit must fail the write (EFBIG) and reach the program's own failure handling,
+    // not end the process with a partly written file.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    StartMessages startMessages;
+    s_startMessages = &startMessages;
+    startMessages.previous = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(startMessages.previous);
+    s_startMessages = nullptr;
+    for (const auto &[type, text] : std::as_const(startMessages.held))
+        qt_message_output(type, QMessageLogContext(), text);
     // Before anything reads or writes the per-user settings.
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
     QApplication::setApplicationName(QStringLiteral("zorvane"));

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the built program as a shell user would, with no display at all: --help and --version
 # answer on standard output and end at once; an unknown option or a second file is refused with
-# one line on standard error. None of them may open a window, take the lock or write a setting.
+# one line on standard error, and so is a start that needs a display. None of them may open a window, take the lock or write a setting.
 #   check_command_line.sh <program> <generated zorvane_config.h>
 set -uo pipefail
 BIN=$1
@@ -57,6 +57,11 @@ refused --bogus bogus
 refused -x x
 refused --help --bogus bogus
 refused a.zvr b.zvr Usage
+
+# Without a display the program itself says so in one line, and ends without a core dump.
+run
+[ "$STATUS" -eq 1 ] || fail "no display: exit status $STATUS, expected 1 ($ERR)"
+[ "$(lines "$ERR")" -eq 1 ] || fail "no display: expected one line on standard error, got: $ERR"
 
 left=$(find "$HOME_DIR" "$RUN_DIR" -mindepth 1)
 [ -z "$left" ] || fail "files were created: $left"
