@@ -523,6 +523,11 @@ void TestFrame::exit_closesAllThreeWindowsAndEndsTheProgram()
     m_form->installEventFilter(&formCloses);
     CloseCounter displayCloses;
     display->installEventFilter(&displayCloses);
+    // Any other window: the entry form's own close handling must not close it a second time.
+    QWidget other;
+    other.show();
+    CloseCounter otherCloses;
+    other.installEventFilter(&otherCloses);
 
     const int status = exitStatusOf([&] {
         if (how == u"cmdMdiExit")
@@ -538,6 +543,7 @@ void TestFrame::exit_closesAllThreeWindowsAndEndsTheProgram()
     QVERIFY(!display);
     QCOMPARE(displayCloses.count, 1);
     QCOMPARE(formCloses.count, 1);
+    QCOMPARE(otherCloses.count, 1);
     QVERIFY(m_form->isHidden());
     for (const QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
