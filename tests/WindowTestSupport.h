@@ -37,13 +37,16 @@ class CloseCounter : public QObject
 {
 public:
     int count = 0;
+    bool refuse = false; // keeps the window open, as one with unsaved work might
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Close)
-            ++count;
-        return false;
+        if (event->type() != QEvent::Close)
+            return false;
+        ++count;
+        event->setAccepted(!refuse);
+        return refuse;
     }
 };
 

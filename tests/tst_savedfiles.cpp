@@ -305,22 +305,21 @@ void TestSavedFiles::openDialog_takesTheNameAsTypedBeforeAddingZvr()
 
 void TestSavedFiles::dialogs_leaveQtsSharedSettingsFileAlone_data()
 {
-    QTest::addColumn<bool>("pipe");
-    QTest::newRow("a pipe in its place") << true;
-    QTest::newRow("no such file yet") << false;
+    QTest::addColumn<QString>("config");
+    QTest::newRow("a pipe in its place") << QStringLiteral("config-pipe");
+    QTest::newRow("no such file yet") << QStringLiteral("config");
 }
 
 void TestSavedFiles::dialogs_leaveQtsSharedSettingsFileAlone()
 {
-    QFETCH(bool, pipe);
+    QFETCH(QString, config);
     TestFileDialog::setTestMode(false);
-    const QString config = m_dir.filePath(QLatin1StringView(pipe ? "config-pipe" : "config"));
-    QVERIFY(QDir().mkpath(config));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
-    const QString shared = config + QStringLiteral("/QtProject.conf");
-    if (pipe)
-        QCOMPARE(mkfifo(QFile::encodeName(shared).constData(), 0600), 0);
-    const QStringList before = QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QVERIFY(QDir(m_dir.path()).mkpath(config));
+    const QDir folder(m_dir.filePath(config));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    if (config.endsWith(u"pipe"))
+        QCOMPARE(mkfifo(QFile::encodeName(folder.filePath("QtProject.conf")).constData(), 0600), 0);
+    const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     const auto result = inChild(
         [&]() -> QByteArray {
@@ -331,7 +330,7 @@ void TestSavedFiles::dialogs_leaveQtsSharedSettingsFileAlone()
         20000);
     QVERIFY2(result, "the dialog blocked on the file");
     QCOMPARE(*result, QByteArray("cancelled"));
-    QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 void TestSavedFiles::open_cancel_isSilent()

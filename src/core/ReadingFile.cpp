@@ -45,6 +45,9 @@ EncodeResult encodeReadingFile(const BirthData &data)
                                       .arg(value)};
         out += *line + kLineEnd;
     }
+    // Only what can be read back is saved.
+    if (out.size() > kMaxFileBytes)
+        return {std::nullopt, tooLarge()};
     return {out, {}};
 }
 

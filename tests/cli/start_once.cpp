@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-// The program's start-up as main() runs it, ended as soon as the entry form is on screen.
+// The program's own start-up, ended as soon as the entry form is on screen.
 int main(int argc, char *argv[])
 {
     return Zorvane::StartUp(argc, argv, [](Zorvane::Navigator &) {

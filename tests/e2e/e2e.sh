@@ -34,7 +34,7 @@ fail() {
     exit 1
 }
 source "$(dirname "$0")/steps.sh"
-own_network_namespace "$0" "$@"
+own_network "$0" "$@"
 
 cleanup() {
     for p in ${ZV_PIDS:-} ${WM_PID:-} ${XVFB_PID:-}; do kill -9 "$p" 2>/dev/null; done

@@ -1,16 +1,9 @@
 # Sourced by the scripts that drive the real program: named steps and bounded waits.
 
-# The program runs once per user and network namespace, so runs that go on side by side as the
-# same user each take a namespace of their own, where the system allows it. This one starts the
-# whole script again inside one: own_network_namespace "$0" "$@".
-own_network_namespace() {
-    [ -z "${ZV_OWN_NETWORK:-}" ] && unshare -n true 2>/dev/null || return 0
-    ZV_OWN_NETWORK=1 exec unshare -n "$@"
-}
-# This one runs a command in one, in place of the shell that calls it.
-exec_in_own_network() {
-    unshare -n true 2>/dev/null && exec unshare -n "$@"
-    exec "$@"
+# The program runs once per user and network namespace: a run beside others as the same user takes
+# a namespace of its own where the system allows it, by running "$@" in one in place of the shell.
+own_network() {
+    [ -z "${ZV_NETNS:-}" ] && unshare -n true 2>/dev/null && ZV_NETNS=1 exec unshare -n "$@"
 }
 
 # Names the step that a failure will report, and says it.

@@ -19,7 +19,7 @@ fail() {
     exit 1
 }
 source "$(dirname "$0")/../e2e/steps.sh"
-own_network_namespace "$0" "$@"
+own_network "$0" "$@"
 
 cleanup() {
     for p in ${ZV_PID:-} ${WESTON_PID:-} ${XVFB_PID:-}; do
