@@ -2,7 +2,17 @@
 
 #include "SettingsStore.h"
 
+#include "FileReplacement.h"
+#include "MessageBox.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QPrintDialog>
+
+#include <sys/stat.h>
 
 namespace Zorvane {
 
@@ -22,6 +32,34 @@ void hidePageRangeChoice(QPrintDialog &dialog)
     }
 }
 
+// Qt's dialog opens the chosen output file to see whether it can be written, and a pipe there would
+// block it until something reads the pipe. A path to anything but a regular file or a folder (which
+// Qt refuses itself) is refused first. Should a Qt version rename what is used here, Qt's own check
+// stays as it is.
+void refuseOutputThatIsNotAFile(QPrintDialog &dialog)
+{
+    auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    auto *fileName = dialog.findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (!buttons || !fileName ||
+        !QObject::disconnect(buttons, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields())))
+        return;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, fileName] {
+        struct stat st
+        {
+        };
+        const QString path = fileName->text();
+        if (fileName->isEnabled() && ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
+            !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+            MessageBox::critical(
+                &dialog, QCoreApplication::translate("Zorvane::ReportWindow",
+                                                     "The report could not be printed to\n%1\n\n%2")
+                             .arg(QDir::toNativeSeparators(path), notARegularFileReason()));
+            return;
+        }
+        QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+    });
+}
+
 class QtPrintDialog : public PrintDialog
 {
 public:
@@ -34,6 +72,7 @@ public:
         dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection
                                           : QAbstractPrintDialog::AllPages);
         hidePageRangeChoice(dialog);
+        refuseOutputThatIsNotAFile(dialog);
         return dialog.exec() == QDialog::Accepted;
     }
 };
