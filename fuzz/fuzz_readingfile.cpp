@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     if (lines) {
         for (const QString &line : *lines) {
-            if (line.size() > Zorvane::kMaxLineBytes)
+            if (line.size() > Zorvane::kMaxFileBytes)
                 std::abort();
             // Every decoded line encodes back to bytes that decode to the same text.
             const auto again = Zorvane::ShiftEncode(line);
