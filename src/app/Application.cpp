@@ -17,6 +17,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
 
 namespace Zorvane {
 
@@ -84,14 +85,17 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString 
         s_startMessages->held.append({type, message});
         return;
     }
-    QString reason = message.section(u'\n', 0, 0);
+    // The first warning names the cause ("could not connect to display :5"); Qt's last word does
+    // not.
+    QString reason = message;
     for (const auto &[heldType, text] : std::as_const(s_startMessages->held)) {
         if (heldType != QtDebugMsg && heldType != QtInfoMsg) {
-            reason = text.section(u'\n', 0, 0);
+            reason = text;
             break;
         }
     }
-    print(stderr, QStringLiteral("zorvane: cannot open a display: ") % reason % u'\n');
+    print(stderr, QStringLiteral("zorvane: cannot open a display: ") %
+                      reason.section(u'\n', 0, 0).trimmed() % u'\n');
     std::_Exit(1);
 }
 

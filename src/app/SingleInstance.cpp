@@ -8,12 +8,10 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
-#include <utility>
-
 #include <cerrno>
-
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
