@@ -29,12 +29,14 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextFrame>
 
 #include <optional>
+#include <utility>
 
 namespace Zorvane {
 
@@ -166,14 +168,38 @@ void keepCaptionWhole(QLabel *label)
     label->setGeometry(left, label->y(), width, label->height());
 }
 
+// The PDF writer has no colour mode of its own: a grayscale choice in the dialog turns the text
+// grey.
+void makeGrayscale(QTextDocument &doc)
+{
+    QList<std::pair<QTextCursor, QTextCharFormat>> runs;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextCursor run(&doc);
+            run.setPosition(it.fragment().position());
+            run.setPosition(it.fragment().position() + it.fragment().length(),
+                            QTextCursor::KeepAnchor);
+            QTextCharFormat format = it.fragment().charFormat();
+            const int gray = qGray(format.foreground().color().rgb());
+            format.setForeground(QColor(gray, gray, gray));
+            runs.append({run, format});
+        }
+    }
+    for (auto &[run, format] : runs)
+        run.setCharFormat(format);
+}
+
 // Prints the box's document, or its selection, laid out for the page with nothing added: the box's
 // own print would number the pages.
-void printReport(const QTextEdit &box, QPagedPaintDevice &device, bool selectionOnly)
+void printReport(const QTextEdit &box, QPagedPaintDevice &device, bool selectionOnly,
+                 bool grayscale = false)
 {
     QTextDocument doc;
     doc.setDefaultFont(box.document()->defaultFont());
     QTextCursor(&doc).insertFragment(selectionOnly ? box.textCursor().selection()
                                                    : QTextDocumentFragment(box.document()));
+    if (grayscale)
+        makeGrayscale(doc);
     doc.documentLayout()->setPaintDevice(&device);
     QTextFrameFormat page = doc.rootFrame()->frameFormat();
     page.setMargin(twips(kPrintMarginTwips));
@@ -206,7 +232,7 @@ QString printToPdf(const QTextEdit &box, const QPrinter &printer, const QString 
         writer.setResolution(printer.resolution());
         writer.setTitle(printer.docName());
         writer.setCreator(printer.creator());
-        printReport(box, writer, selectionOnly);
+        printReport(box, writer, selectionOnly, printer.colorMode() == QPrinter::GrayScale);
     }
     if (!out.flush() || out.error() != QFileDevice::NoError)
         return out.errorString();
