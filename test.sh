@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what Zorvane needs, builds it and runs every test headless.
+# Installs what Zorvane and its tests need, builds everything and runs every test headless.
 source "$(dirname "$0")/scripts/common.sh"
+BUILD_DIR=${ZORVANE_BUILD_DIR:-$ROOT/build}
 
+PACKAGES+=("${TEST_PACKAGES[@]}")
 install_missing
 # The project's own checks treat every compiler warning as an error.
-configure_and_build -DZORVANE_WERROR=ON
+configure_and_build "$BUILD_DIR" -DBUILD_TESTING=ON -DZORVANE_WERROR=ON
 
 cd "$BUILD_DIR"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"

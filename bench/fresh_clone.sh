@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Times a newcomer's first start: clones the repository afresh, runs its ./run.sh under Xvfb and
+# reports the seconds until the entry form shows. Packages are taken as installed already, and no
+# compiler cache is used, so the time is the configure and the build a fresh clone pays.
+#   bench/fresh_clone.sh [revision]     (default HEAD)
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+REV=${1:-HEAD}
+scratch=$(mktemp -d)
+trap 'kill "${run_pid:-}" 2>/dev/null || true; kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+git clone -q "$ROOT" "$scratch/clone"
+git -C "$scratch/clone" checkout -q "$REV"
+display=:$((200 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_GENERATOR ZORVANE_BUILD_DIR
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+start=$(date +%s%N)
+(cd "$scratch/clone" && exec ./run.sh) >"$scratch/run.log" 2>&1 &
+run_pid=$!
+until xdotool search --onlyvisible --name '^Zorvane v' >/dev/null 2>&1; do
+    kill -0 "$run_pid" 2>/dev/null || { cat "$scratch/run.log" >&2; echo "run.sh ended first" >&2; exit 1; }
+    sleep 0.2
+done
+end=$(date +%s%N)
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+printf 'fresh clone of %s: entry form after %.1f s\n' "$REV" "$(echo "($end - $start) / 1000000000" | bc -l)"
