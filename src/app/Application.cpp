@@ -177,6 +177,8 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     // Before anything reads or writes the per-user settings.
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
     QApplication::setApplicationName(QStringLiteral("zorvane"));
+    // The installed menu entry's name: Wayland docks match the window to it by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORVANE_APP_ID));
     // Held until the program ends; a second start stops here, before any window of its own.
     const SingleInstance instance(SingleInstance::userLockDirs());
     if (!proceedAsOnlyInstance(instance))

@@ -1,25 +1,29 @@
 #!/usr/bin/env bash
 # One reading under a Wayland compositor: the program talks Wayland only (no X display of its
 # own), opens a reading file handed to it, shows the frame, opens and closes the report and the
-# about box, and Exit ends it with status 0, with nothing written to standard error. Weston runs nested in Xvfb so that xdotool can give it real
-# keys; the compositor, not the program, places the windows.
-#   wayland_smoke.sh <program> <output-dir> <screen_shot program>
+# about box, and Exit ends it with status 0, with nothing written to standard error. Its windows
+# carry the menu entry's name as their app id. Weston runs nested in Xvfb so that xdotool can give
+# it real keys; the compositor, not the program, places the windows.
+#   wayland_smoke.sh <program> <output-dir> <screen_shot program> <menu entry's name>
 set -uo pipefail
 BIN=$1
 OUT=$2
 SCREEN_SHOT=$3
+APP_ID=$4
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 
 STEP="setting up"
 fail() {
     echo "WAYLAND SMOKE FAILED at step: $STEP${1:+ ($1)}" >&2
-    [ -s "$SCRATCH/stderr" ] && { echo "program's standard error:" >&2; cat "$SCRATCH/stderr" >&2; }
+    [ -s "$SCRATCH/protocol" ] && { echo "program's standard error:" >&2; own_messages >&2; }
     import -window root "$OUT/failure.png" 2>/dev/null
     exit 1
 }
 source "$(dirname "$0")/../e2e/steps.sh"
 own_network "$0" "$@"
+# The program's standard error without the lines of the client's protocol log.
+own_messages() { grep -E -v '^\[ *[0-9]+\.[0-9]+\] ' "$SCRATCH/protocol"; }
 
 cleanup() {
     for p in ${ZV_PID:-} ${WESTON_PID:-} ${XVFB_PID:-}; do
@@ -59,9 +63,11 @@ with open(sys.argv[1], "wb") as f:
 PY
 # In sanitizer builds: Mesa's EGL driver, unloaded by the time the leak checker runs, and
 # libwayland-client keep allocations it cannot attribute. The other suites look for our leaks.
-env -u DISPLAY WAYLAND_DISPLAY=zorvane-test QT_QPA_PLATFORM=wayland \
+# The client's protocol log shows the app id the program asks for; it goes to standard error, and
+# is set apart from the program's own messages below.
+env -u DISPLAY WAYLAND_DISPLAY=zorvane-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-    "$BIN" "$SCRATCH/anna.zvr" >/dev/null 2>"$SCRATCH/stderr" &
+    "$BIN" "$SCRATCH/anna.zvr" >/dev/null 2>"$SCRATCH/protocol" &
 ZV_PID=$!
 wait_for 30 frame_shown || fail "the frame did not appear"
 # The frame as it first appeared, once it has finished painting.
@@ -117,6 +123,8 @@ gone "$ZV_PID" || fail "Exit did not end the program"
 wait "$ZV_PID"
 status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
-[ ! -s "$SCRATCH/stderr" ] || fail "the program warned"
+[ -z "$(own_messages)" ] || fail "the program warned"
+app_ids=$(grep -o 'xdg_toplevel@[0-9]*\.set_app_id("[^"]*")' "$SCRATCH/protocol" | sed 's/.*("//; s/")//' | sort -u)
+[ "$app_ids" = "$APP_ID" ] || fail "app id of the windows: ${app_ids:-none}, not the menu entry's $APP_ID"
 
 echo "wayland: the reading opened and the program ended cleanly"
