@@ -1,7 +1,8 @@
 // Zorvane's own start-up, run to the entry form's first paint ("startup"), or on through a
 // reading and a report, timing Proceed to the display's first paint and Print to the report's
 // first paint ("reading"), or through 100 readings, each Proceed and Back, reporting the memory
-// held after the first and after the last ("readings").
+// held after the first and after the last ("readings"), or counting the display's labels, text
+// panels and pictures beside the tabs and on each tab page for bench_plain_window ("census").
 #include "BenchSupport.h"
 
 #include "Application.h"
@@ -15,7 +16,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include <cstring>
 
@@ -167,15 +170,49 @@ void runReadings(Zorvane::Navigator &navigator)
     Zorvane::ShutDown();
 }
 
+// "labels,panels,pictures" of the widgets under root, leaving out those under skip.
+QString census(const QWidget *root, const QWidget *skip)
+{
+    int labels = 0, panels = 0, pictures = 0;
+    for (const QWidget *w : root->findChildren<QWidget *>()) {
+        if (skip && (w == skip || skip->isAncestorOf(w)))
+            continue;
+        if (qobject_cast<const QPlainTextEdit *>(w))
+            ++panels;
+        else if (const auto *label = qobject_cast<const QLabel *>(w))
+            ++(label->pixmap().isNull() ? labels : pictures);
+    }
+    return QStringLiteral("%1,%2,%3").arg(labels).arg(panels).arg(pictures);
+}
+
+void runCensus(Zorvane::Navigator &navigator)
+{
+    navigator.entryForm()
+        .findChild<QLineEdit *>(QStringLiteral("txtName"))
+        ->setText(QStringLiteral("ANNA"));
+    navigator.entryForm().cmdProceed_Click();
+    const QWidget *display = navigator.frame()->findChild<QWidget *>(QStringLiteral("frmDisplay"));
+    const QWidget *tabs = display->findChild<QWidget *>(QStringLiteral("SSTab1"));
+    QStringList groups{census(display, tabs)};
+    for (const char *page : {"picSplit", "picSplitTwo", "picSplitThree"})
+        groups << census(display->findChild<QWidget *>(QLatin1StringView(page)), nullptr);
+    std::printf("%s\n", qPrintable(groups.join(u' ')));
+    std::fflush(stdout);
+    Zorvane::ShutDown();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const bool reading = argc > 1 && std::strcmp(argv[1], "reading") == 0;
     const bool readings = argc > 1 && std::strcmp(argv[1], "readings") == 0;
-    return Zorvane::StartUp(1, argv, [reading, readings](Zorvane::Navigator &navigator) {
+    const bool counting = argc > 1 && std::strcmp(argv[1], "census") == 0;
+    return Zorvane::StartUp(1, argv, [reading, readings, counting](Zorvane::Navigator &navigator) {
         Zorvane::EntryForm *form = &navigator.entryForm();
-        if (readings)
+        if (counting)
+            new Bench::FirstPaint(form, [&navigator] { runCensus(navigator); });
+        else if (readings)
             new Bench::FirstPaint(form, [&navigator] { runReadings(navigator); });
         else if (reading)
             new Bench::FirstPaint(
