@@ -1,69 +1,12 @@
 #include "SkyNote.h"
 
+#include "ClickableLabel.h"
 #include "Design.h"
 
-#include <QAccessibleWidget>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace Zorvane {
-
-namespace {
-
-class NoteLinkAccessible : public QAccessibleWidget
-{
-public:
-    explicit NoteLinkAccessible(NoteLink *link) : QAccessibleWidget(link, QAccessible::Link)
-    {
-        addControllingSignal(QStringLiteral("activated()"));
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-
-    void doAction(const QString &action) override
-    {
-        if (action == pressAction())
-            emit static_cast<NoteLink *>(widget())->activated();
-    }
-};
-
-QAccessibleInterface *noteLinkAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView(NoteLink::staticMetaObject.className()))
-        return new NoteLinkAccessible(static_cast<NoteLink *>(object));
-    return nullptr;
-}
-
-} // namespace
-
-NoteLink::NoteLink(const QString &text, QWidget *parent)
-    : QLabel(QStringLiteral("<a href=\"#\" style=\"color: %1\">%2</a>")
-                 .arg(kYellow.name(), text.toHtmlEscaped()),
-             parent)
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(noteLinkAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed)
-    setAccessibleName(text);
-    setFont(verdana(8.25, true));
-    setFocusPolicy(Qt::StrongFocus);
-    setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    setCursor(Qt::PointingHandCursor);
-    connect(this, &QLabel::linkActivated, this, &NoteLink::activated);
-}
-
-void NoteLink::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Space) {
-        emit activated();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
 
 SkyNote::SkyNote(QWidget *parent) : QWidget(parent)
 {
@@ -100,9 +43,11 @@ void SkyNote::setNote(const QString &text, const QList<SunSign> &offered, SunSig
         const QString caption = sign == table
                                     ? QStringLiteral("Back to the %1 reading of the sign dates")
                                     : QStringLiteral("Show the %1 reading");
-        auto *link = new NoteLink(caption.arg(sunSignName(sign)), this);
+        auto *link = new ClickableLabel(caption.arg(sunSignName(sign)), this);
         link->setObjectName(QStringLiteral("skyNoteLink"));
-        connect(link, &NoteLink::activated, this, [this, sign] { emit readingRequested(sign); });
+        link->setFont(verdana(8.25, true, true));
+        setColors(link, kYellow);
+        connect(link, &ClickableLabel::clicked, this, [this, sign] { emit readingRequested(sign); });
         m_links->addWidget(link);
     }
     m_links->addStretch(1);

@@ -10,23 +10,6 @@ class QHBoxLayout;
 
 namespace Zorvane {
 
-// A link a reader can Tab to and press with Enter or Space, and that a screen reader announces
-// as a link.
-class NoteLink : public QLabel
-{
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(NoteLink)
-
-public:
-    explicit NoteLink(const QString &text, QWidget *parent = nullptr);
-
-signals:
-    void activated();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-};
-
 // The frame's note on where the Sun really stood on the birth day, with links to other readings.
 // Hidden while there is nothing to tell.
 class SkyNote : public QWidget
