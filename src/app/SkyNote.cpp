@@ -47,7 +47,8 @@ void SkyNote::setNote(const QString &text, const QList<SunSign> &offered, SunSig
         link->setObjectName(QStringLiteral("skyNoteLink"));
         link->setFont(verdana(8.25, true, true));
         setColors(link, kYellow);
-        connect(link, &ClickableLabel::clicked, this, [this, sign] { emit readingRequested(sign); });
+        connect(link, &ClickableLabel::clicked, this,
+                [this, sign] { emit readingRequested(sign); });
         m_links->addWidget(link);
     }
     m_links->addStretch(1);
