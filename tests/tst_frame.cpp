@@ -53,7 +53,7 @@ void verifyShowsReadingOf(const QWidget *display, int day, int month)
 {
     const std::optional<SunSign> sign = SignFromDate(qint16(month - 1), qint16(day - 1));
     QVERIFY(sign);
-    const Reading expected = BuildReading(*sign);
+    const Reading expected = buildReading(*sign);
     QCOMPARE(caption(display, "lblOneSphereHead"), expected.One.Head);
     QCOMPARE(caption(display, "lblTwoSphereHead"), expected.Two.Head);
     QCOMPARE(caption(display, "lblPathName"), expected.Path.Name);
@@ -485,7 +485,7 @@ void TestFrame::skyNote_offersTheSkysReading_reportCarriesIt_newReadingClearsIt(
     QCOMPARE(link->accessibleName(), QStringLiteral("Show the Virgo reading"));
     QTest::keyClick(link, Qt::Key_Return);
     QCOMPARE(caption(m_frame->display(), "lblSunSignName"),
-             BuildReading(SunSign::Virgo).SunSignName);
+             buildReading(SunSign::Virgo).SunSignName);
     QCOMPARE(m_form->birthData().Day, 21);
     QCOMPARE(m_form->birthData().Month, QStringLiteral("September"));
     link = note->findChild<NoteLink *>();
