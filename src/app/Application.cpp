@@ -147,11 +147,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
     return result;
 }
 
-QString readingFileArgument(const QStringList &arguments)
-{
-    return parseCommandLine(arguments).readingFile;
-}
-
 int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 {
     // Before QApplication, which needs a display: help, version and refusals must not.

@@ -16,14 +16,11 @@
 #include "WindowPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -196,7 +193,7 @@ QString printToPdf(const QTextEdit &box, const QPrinter &printer, const QString 
     if (!out.flush() || out.error() != QFileDevice::NoError)
         return out.errorString();
     if (!pdfIsComplete(out))
-        return QCoreApplication::translate("ReportWindow", "The file was cut short.");
+        return QStringLiteral("The file was cut short.");
     out.close();
     if (!target.commit())
         return target.errorString();
@@ -226,7 +223,8 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
     setAutoFillBackground(true);
     setFixedSize(twips(7680), twips(7575));
 
-    m_label14 = new ClickableLabel(tr("Discuss Your Reading In The Zorvane Forum"), this);
+    m_label14 =
+        new ClickableLabel(QStringLiteral("Discuss Your Reading In The Zorvane Forum"), this);
     m_label14->setObjectName(QStringLiteral("Label14"));
     m_label1 = new ClickableLabel(
         QStringLiteral("Click Here To Visit ") + kSiteAddress + QStringLiteral(" Now"), this);
@@ -371,13 +369,13 @@ void ReportWindow::compose(const ReportSources &sources)
 
 void ReportWindow::cmdSave_Click()
 {
-    const QString path = FileDialog::getSaveFileName(
-        this, kAppTitle, QStringLiteral("Zorvane (*.zvr)"), QStringLiteral("zvr"));
+    const QString path =
+        FileDialog::getSaveFileName(this, kAppTitle, kReadingFileFilter, kReadingFileSuffix);
     if (path.isEmpty())
         return;
     const FileResult saved = writeReadingFile(path, m_birthData);
     if (!saved.ok)
-        MessageBox::critical(this, tr("The reading could not be saved as\n%1\n\n%2")
+        MessageBox::critical(this, QStringLiteral("The reading could not be saved as\n%1\n\n%2")
                                        .arg(QDir::toNativeSeparators(path), saved.error));
 }
 
@@ -400,7 +398,7 @@ void ReportWindow::cmdPrint_Click()
     }
     const QString failure = printToPdf(*m_rtb, printer, pdf, hasSelection);
     if (!failure.isEmpty())
-        MessageBox::critical(this, tr("The report could not be printed to\n%1\n\n%2")
+        MessageBox::critical(this, QStringLiteral("The report could not be printed to\n%1\n\n%2")
                                        .arg(QDir::toNativeSeparators(pdf), failure));
 }
 
