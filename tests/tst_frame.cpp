@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "ChildProcess.h"
 #include "Design.h"
 #include "DisplayWindow.h"
 #include "EntryForm.h"
@@ -113,6 +114,7 @@ private slots:
     void back_closesFrameAndDisplay_showsTheEntryForm();
     void secondReading_getsAFreshFrameAndDisplay();
     void skyNote_offersTheSkysReading_reportCarriesIt_newReadingClearsIt();
+    void back_leavesTheFrameToWhoeverMadeIt();
     void exit_closesAllThreeWindowsAndEndsTheProgram_data();
     void exit_closesAllThreeWindowsAndEndsTheProgram();
 
@@ -505,6 +507,23 @@ void TestFrame::skyNote_offersTheSkysReading_reportCarriesIt_newReadingClearsIt(
     m_frame->cmdBack_Click();
     proceed(QStringLiteral("anna"), 14, 3, 1975);
     QVERIFY(m_frame->findChild<SkyNote *>()->isHidden());
+}
+
+void TestFrame::back_leavesTheFrameToWhoeverMadeIt()
+{
+    // A frame of the test's own, on the stack: closing it must not delete it a second time. In a
+    // child, so that a double deletion fails this case alone.
+    const std::optional<QByteArray> outcome = inChild(
+        [] {
+            FrameWindow frame;
+            const QPointer<DisplayWindow> display = frame.display();
+            frame.show();
+            frame.cmdBack_Click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return QByteArray(display && frame.isHidden() ? "closed, kept" : "deleted");
+        },
+        30000);
+    QCOMPARE(outcome, std::optional<QByteArray>("closed, kept"));
 }
 
 void TestFrame::exit_closesAllThreeWindowsAndEndsTheProgram_data()

@@ -9,9 +9,7 @@
 #include "WebLinks.h"
 
 #include <QAction>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -38,7 +36,7 @@ private slots:
 private:
     QWidget *window(const QString &name) const;
 
-    QTemporaryDir m_settings;
+    TestSettingsStore m_settings;
     std::unique_ptr<EntryForm> m_entryForm;
     std::unique_ptr<FrameWindow> m_frame;
 };
@@ -73,7 +71,6 @@ void TestWebLinks::initTestCase()
     TestMessageBox::setTestMode(true);
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_settings.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
 
     m_entryForm = std::make_unique<EntryForm>();
     m_entryForm->show();
