@@ -4,6 +4,7 @@
 #include "Design.h"
 #include "FocusMark.h"
 #include "GroupFrame.h"
+#include "QtWorkarounds.h"
 #include "ReadingBinding.h"
 #include "ReadingTables.h"
 #include "ReadingTexts.h"
@@ -15,10 +16,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QResizeEvent>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
 
 #include <array>
 
@@ -93,15 +91,7 @@ QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
     panel->setFont(verdana(8.25, true));
     panel->document()->setDocumentMargin(2);
     panel->setAttribute(Qt::WA_NoMousePropagation);
-    // Qt drops a paragraph's shaped glyphs after each layout, then shapes the text again to place
-    // the caret and again to paint it. Kept, they are shaped once per layout.
-    QTextDocument *document = panel->document();
-    QObject::connect(document, &QTextDocument::contentsChange, panel,
-                     [document](int from, int, int added) {
-                         for (QTextBlock b = document->findBlock(from);
-                              b.isValid() && b.position() <= from + added; b = b.next())
-                             b.layout()->setCacheEnabled(true);
-                     });
+    keepShapedText(panel);
     // The desktop's colours for the scroll bar; the panel's own for text, page and border.
     QPalette pal = QApplication::palette();
     pal.setColor(QPalette::Text, kDarkRed);
@@ -109,20 +99,6 @@ QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
     pal.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(pal);
     return panel;
-}
-
-// Gives a hidden panel's page its size now. Until it is shown, a panel lays text out for a
-// placeholder width, and at the show lays it all out again for its own; a panel that already has
-// its size lays the reading out once, at the width it is shown at.
-void takeSizeNow(QPlainTextEdit *panel)
-{
-    QResizeEvent panelResized(panel->size(), QSize());
-    QCoreApplication::sendEvent(panel, &panelResized);
-    QWidget *page = panel->viewport();
-    QResizeEvent pageResized(page->size(), QSize());
-    QCoreApplication::sendEvent(page, &pageResized);
-    panel->setAttribute(Qt::WA_PendingResizeEvent, false);
-    page->setAttribute(Qt::WA_PendingResizeEvent, false);
 }
 
 QLabel *newCardPicture(QWidget *parent, const QString &name)
@@ -245,10 +221,10 @@ void DisplayWindow::buildTabs()
         m_tabs->addTab(pages[i], QLatin1StringView(kBlockCaptions[i]));
     }
     place(m_tabs, {
-                        {"picSplit", 30, 600, 8475, 7770},
-                        {"picSplitTwo", 30, 600, 8475, 7770},
-                        {"picSplitThree", 30, 600, 8475, 7755},
-                    });
+                      {"picSplit", 30, 600, 8475, 7770},
+                      {"picSplitTwo", 30, 600, 8475, 7770},
+                      {"picSplitThree", 30, 600, 8475, 7755},
+                  });
 
     buildSephirothPage(m_picSplit);
     buildPathPage(m_picSplitTwo);
