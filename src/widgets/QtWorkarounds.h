@@ -22,7 +22,7 @@ namespace Zorvane {
 // SharedPaletteStyle: one palette per  the style's image cache finds the first 4524 KiB kept
 //   set of colours                     reading's images instead of growing     instead of 316
 // SharedPaletteStyle: the menu bar's   no pictures decoded while a window is   Proceed 33.0 M
-//   overflow icon made when drawn      built
+//   overflow icon made when drawn      built                                   (whole style)
 // PrintDialog (platform): Qt's page-   Qt offers "Pages from" even with page   looks only
 //   range controls hidden by name      ranges switched off
 // clang-format on
