@@ -103,7 +103,6 @@ private slots:
     void narrowScreen_scrollsToEveryPixelOfTheDisplay();
     void display_isABorderlessChildOfTheFrame();
     void display_showsTheReadingOfTheDate_onTabZero();
-    void menus_namesCaptionsAndSeparators();
     void webLinks_bannerAndHelpMenu();
     void aboutItem_showsTheAboutBoxModally();
 
@@ -330,32 +329,6 @@ void TestFrame::display_showsTheReadingOfTheDate_onTabZero()
     verifyShowsReadingOf(display, 14, 3);
     QCOMPARE(caption(display, "lblOneSphereHead"), QStringLiteral("Netzach"));
     QCOMPARE(display->tabs()->currentIndex(), 0);
-}
-
-void TestFrame::menus_namesCaptionsAndSeparators()
-{
-    const QList<QAction *> menus = m_frame->menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
-    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("mnuFile"));
-    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
-
-    const auto items = [](const QAction *menu) {
-        QStringList names;
-        for (const QAction *a : menu->menu()->actions())
-            names << a->objectName() + u'|' + (a->isSeparator() ? QStringLiteral("-") : a->text());
-        return names;
-    };
-    QCOMPARE(items(menus[0]),
-             QStringList({QStringLiteral("mnuPrint|&Print"), QStringLiteral("mnuBack|&Back"),
-                          QStringLiteral("mnuExit|E&xit")}));
-    QCOMPARE(
-        items(menus[1]),
-        QStringList({QStringLiteral("mnuOnline|&Online Help"),
-                     QStringLiteral("mnuVisit|&Visit Us Online"), QStringLiteral("mnuSep1|-"),
-                     QStringLiteral("mnuUpdate|Check for Software &Update"),
-                     QStringLiteral("mnuSep2|-"), QStringLiteral("mnuAbout|&About Software")}));
 }
 
 void TestFrame::webLinks_bannerAndHelpMenu()
