@@ -119,6 +119,7 @@ QLabel *newCardPicture(QWidget *parent, const QString &name)
 
 template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
 {
+    QList<QLabel *> pictures;
     for (const Control &c : controls) {
         const QString name = QLatin1StringView(c.at.name);
         switch (c.kind) {
@@ -141,17 +142,15 @@ template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
             place(box, c.at);
             // Every box starts with Justice, the second of the path cards.
             setCardPicture(box, ImageList::PathsCard, 2);
+            pictures.append(box);
             break;
         }
         }
     }
     // A long value beside a card (a colour such as "Gold or Yellow") reaches into the picture's
     // place; the picture lies above it, as a picture box lies above labels, and is never hidden.
-    for (const Control &c : controls) {
-        if (c.kind == Kind::CardPicture)
-            page->findChild<QLabel *>(QLatin1StringView(c.at.name), Qt::FindDirectChildrenOnly)
-                ->raise();
-    }
+    for (QLabel *picture : pictures)
+        picture->raise();
 }
 
 } // namespace
