@@ -4,11 +4,13 @@
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "PrintDialog.h"
+#include "SettingsStore.h"
 #include "UrlOpener.h"
 
 #include <QList>
 #include <QPrinter>
 #include <QQueue>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace Zorvane::Testing {
@@ -136,6 +138,22 @@ private:
     }
 
     QDate m_today;
+};
+
+// The real settings store, kept in a temporary folder of the test's own for as long as this lives.
+class TestSettingsStore
+{
+public:
+    TestSettingsStore() { Seam<SettingsStore>::install(&m_store); }
+    ~TestSettingsStore() { Seam<SettingsStore>::install(nullptr); }
+    Q_DISABLE_COPY_MOVE(TestSettingsStore)
+
+    bool isValid() const { return m_folder.isValid(); }
+    QString folder() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    FileSettingsStore m_store{m_folder.path()};
 };
 
 // The print dialog answers with queued outcomes: Cancel, or printing to a PDF file with the range

@@ -16,9 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -294,9 +292,8 @@ void TestAboutBox::aboutItem_showsTheBoxOverItsWindow()
     // The entry form runs the update reminder as it loads: keep it to a settings file of ours.
     TestMessageBox::setTestMode(true);
     QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settings;
+    const TestSettingsStore settings;
     QVERIFY(settings.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     EntryForm entryForm;
     entryForm.show();

@@ -15,6 +15,7 @@
 #include "TreeOfLife.h"
 #include "UrlOpener.h"
 
+#include "PictureTestSupport.h"
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
@@ -243,11 +244,6 @@ QStringList tabFaults(QWidget *window)
                           QString::fromLatin1(w->metaObject()->className());
     }
     return faults;
-}
-
-QImage rgb(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -500,7 +496,7 @@ void TestAccessibility::display_diagramAndSpheresNamedAsTheHelpNamesThem()
     const auto *helpName = display.findChild<QLabel *>(QStringLiteral("lblSphereName"));
     const auto *helpText = display.findChild<QLabel *>(QStringLiteral("lblSphereDesc"));
     QStringList names;
-    for (int i = 0; i < kDiagramSpheres; ++i) {
+    for (int i = 0; i < kSphereCount; ++i) {
         QLabel *sphere = tree->sphereLabel(i);
         display.ShowSphereInfo(qint16(i));
         QCOMPARE(nameOf(sphere), helpName->text());

@@ -3,6 +3,7 @@
 #include "Design.h"
 #include "DiagramItem.h"
 #include "DisplayWindow.h"
+#include "PictureTestSupport.h"
 #include "Reading.h"
 #include "ReadingBinding.h"
 #include "ReadingTexts.h"
@@ -14,32 +15,12 @@
 #include <QtTest>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 namespace {
 
 const QColor kHighlightMagenta(236, 28, 210);
 const QColor kGrey(64, 64, 64);
-
-QImage rgb(const QPixmap &p)
-{
-    return p.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// The painted diagram alone, without the labels over it.
-QImage paintedDiagram(TreeOfLife &tree)
-{
-    QList<QLabel *> shown;
-    for (QLabel *l : tree.findChildren<QLabel *>()) {
-        if (l->isVisibleTo(&tree)) {
-            shown.append(l);
-            l->hide();
-        }
-    }
-    const QImage image = tree.grab().toImage();
-    for (QLabel *l : shown)
-        l->show();
-    return image;
-}
 
 // Everything a reading could change, to tell whether anything did.
 QStringList snapshot(const DisplayWindow &d)
@@ -133,7 +114,7 @@ void TestApplyReading::everySignFillsTheDisplay()
 
     DisplayWindow d;
     ApplyReading(d, qint16(month), qint16(day));
-    const Reading r = BuildReading(SunSign(sign));
+    const Reading r = buildReading(SunSign(sign));
 
     const QList<QPair<const char *, QString>> captions{
         {"lblOneSphereHead", r.One.Head},
@@ -284,7 +265,7 @@ void TestApplyReading::aMissingControlLosesOnlyItsOwnValue()
         delete d.findChild<QWidget *>(QLatin1StringView(name));
 
     ApplyReading(d, 2, 13);
-    const Reading r = BuildReading(SunSign::Pisces);
+    const Reading r = buildReading(SunSign::Pisces);
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblOneLuckyDay"))->text(), r.One.LuckyDay);
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblTwoArchangel"))->text(), r.Two.Archangel);
     QCOMPARE(d.findChild<QPlainTextEdit *>(QStringLiteral("txtAboutYourPathsCards"))->toPlainText(),
@@ -308,16 +289,11 @@ void TestApplyReading::binding_namesEveryControlOnceAndNoticesARenamedOne()
     QVERIFY(missingReadingControls(d).isEmpty());
 
     // No two values of a reading share a control.
-    QStringList names{QLatin1StringView(kSecondPathNameControl),
-                      QLatin1StringView(kPathCardPictureControl)};
-    for (const SephiraControl &row : kSephiraControls)
-        names << QLatin1StringView(row.one) << QLatin1StringView(row.two);
-    for (const PathControl &row : kPathControls)
-        names << QLatin1StringView(row.name);
-    for (const SignControl &row : kSignControls)
-        names << QLatin1StringView(row.name);
-    for (const char *picture : kSephiraCardPictureControls)
-        names << QLatin1StringView(picture);
+    QStringList names;
+    for (const ReadingField &f : kReadingFields) {
+        for (int slot = 0; slot < slotCount(f); ++slot)
+            names << QLatin1StringView(f.controls[std::size_t(slot)]);
+    }
     QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
 
     // A control renamed in the layout alone is reported, and only that one.

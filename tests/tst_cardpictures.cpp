@@ -1,6 +1,7 @@
 #include "AppIcon.h"
 #include "CardPictures.h"
 #include "HandCursor.h"
+#include "PictureTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <climits>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 Q_DECLARE_METATYPE(Zorvane::ImageList)
 
@@ -40,11 +42,6 @@ const QHash<QString, QString> &expectedStems()
 
 const ImageList kLists[] = {ImageList::SephirothsOneCard, ImageList::SephirothsTwoCard,
                             ImageList::PathsCard};
-
-QImage rgb(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
 
 } // namespace
 

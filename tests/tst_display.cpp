@@ -2,10 +2,16 @@
 #include "Controls.h"
 #include "Design.h"
 #include "DisplayWindow.h"
+#include "PictureTestSupport.h"
 #include "ReadingTexts.h"
 #include "TabControl.h"
 #include "TabStrip.h"
 #include "TreeOfLife.h"
+#include "Twips.h"
+
+#include "ChildProcess.h"
+
+#include <sys/resource.h>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +23,7 @@
 #include <memory>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 namespace {
 
@@ -43,11 +50,6 @@ const char *const kTextPanels[] = {
 const char *const kCardPictures[] = {"PicOneSephirothsCard", "PicTwoSephirothsCard",
                                      "picPathsCard"};
 
-QImage rgb(const QPixmap &p)
-{
-    return p.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
 class TestDisplay : public QObject
@@ -73,6 +75,8 @@ private slots:
     void longColoursPassUnderTheCard_data();
     void longColoursPassUnderTheCard();
     void formLoadPlacesTheHintAndOpensOnTabZero();
+    void layoutTable_stopsAtANameWithoutAControl_data();
+    void layoutTable_stopsAtANameWithoutAControl();
 
     void hoveringASphereWritesTheHelp_data();
     void hoveringASphereWritesTheHelp();
@@ -561,6 +565,37 @@ void TestDisplay::formLoadPlacesTheHintAndOpensOnTabZero()
     QCOMPARE(child(d, "lblMoveMouseButton")->pos(), QPoint(0, 376));
     QVERIFY(!child(d, "ImgMoveMouseButton")->isVisibleTo(&d));
     QVERIFY(!child(d, "lblMoveMouseButton")->isVisibleTo(&d));
+}
+
+void TestDisplay::layoutTable_stopsAtANameWithoutAControl_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QByteArray>("outcome");
+    QTest::newRow("the control's own name") << "lblSunSignDesc" << QByteArray("placed at 8,32");
+    // A control renamed on one side only would otherwise stay where it was, unnoticed.
+    QTest::newRow("a name no control has") << "lblSunSignDescription" << QByteArray();
+}
+
+void TestDisplay::layoutTable_stopsAtANameWithoutAControl()
+{
+    QFETCH(QString, row);
+    QFETCH(QByteArray, outcome);
+    // In a child, which a stop ends without a word of output: with Qt's own handling of a fatal
+    // message rather than the test's, and without a core file.
+    const std::optional<QByteArray> result = inChild(
+        [&row]() -> QByteArray {
+            qInstallMessageHandler(nullptr);
+            signal(SIGABRT, SIG_DFL);
+            const rlimit noCore{0, 0};
+            setrlimit(RLIMIT_CORE, &noCore);
+            DisplayWindow d;
+            const QByteArray name = row.toLatin1();
+            place(&d, {{name.constData(), 120, 480}});
+            const QPoint at = child(d, "lblSunSignDesc")->pos();
+            return "placed at " + QByteArray::number(at.x()) + ',' + QByteArray::number(at.y());
+        },
+        30000);
+    QCOMPARE(result, std::optional<QByteArray>(outcome));
 }
 
 void TestDisplay::hoveringASphereWritesTheHelp_data()

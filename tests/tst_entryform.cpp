@@ -64,7 +64,6 @@ private slots:
     void controls_lookAsDesigned();
     void lists_holdDaysMonthsYears_presetToTheFirst();
     void tabOrder_andInitialFocus();
-    void menus_namesCaptionsAndSeparators();
     void webLinks_bannerAndHelpMenu();
     void aboutItem_showsTheAboutBoxModally();
 
@@ -351,34 +350,6 @@ void TestEntryForm::tabOrder_andInitialFocus()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Label61"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), name());
-}
-
-void TestEntryForm::menus_namesCaptionsAndSeparators()
-{
-    const QList<QAction *> menus = m_form->menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
-    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("mnuFile"));
-    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
-
-    const auto items = [](const QAction *menu) {
-        QStringList names;
-        for (const QAction *a : menu->menu()->actions())
-            names << a->objectName() + u'|' + (a->isSeparator() ? QStringLiteral("-") : a->text());
-        return names;
-    };
-    QCOMPARE(items(menus[0]),
-             QStringList({QStringLiteral("mnuGetMyKabbalisticAstrology|Get My &Zorvane  Reading"),
-                          QStringLiteral("mnuOpenPreviouslySavedKabbalah|Open Previously Saved "
-                                         "Zorvane Reading"),
-                          QStringLiteral("mnuExit|E&xit")}));
-    QCOMPARE(
-        items(menus[1]),
-        QStringList({QStringLiteral("mnuOnline|&Online Help"),
-                     QStringLiteral("mnuVisit|&Visit Us Online"), QStringLiteral("mnuHelp1|-"),
-                     QStringLiteral("mnuUpdate|Check for Software &Update"),
-                     QStringLiteral("mnuHelp2|-"), QStringLiteral("mnuAbout|&About Software")}));
 }
 
 void TestEntryForm::webLinks_bannerAndHelpMenu()

@@ -217,7 +217,7 @@ void TestKeyboard::arrowsWalkTheSpheres_andWriteTheHelpAsHoveringDoes()
     // What hovering writes, sphere by sphere.
     QStringList hoverNames;
     QStringList hoverTexts;
-    for (int i = 0; i < kDiagramSpheres; ++i) {
+    for (int i = 0; i < kSphereCount; ++i) {
         d->lblClick_MouseMove(qint16(i));
         hoverNames << helpName(*d);
         hoverTexts << helpText(*d);

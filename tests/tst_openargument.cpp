@@ -85,7 +85,7 @@ void TestOpenArgument::onlyASingleArgumentIsAFile()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, file);
-    QCOMPARE(readingFileArgument(arguments), file);
+    QCOMPARE(parseCommandLine(arguments).readingFile, file);
 }
 
 void TestOpenArgument::file_showsItsReading()

@@ -41,8 +41,7 @@ void TestTables::pathLocations_nameTheSignsTwoSephirothLowerFirst()
     for (const SignRow &sign : SignTable) {
         const PathRow &path = pathRowOf(sign.path);
         const QString expected = QStringLiteral("Connecting path between %1 and %2")
-                                     .arg(QLatin1StringView(sephiraRowOf(sign.one).name),
-                                          QLatin1StringView(sephiraRowOf(sign.two).name));
+                                     .arg(sephiraName(sign.one), sephiraName(sign.two));
         QCOMPARE(QLatin1StringView(path.location), expected);
     }
 }
@@ -138,12 +137,12 @@ void TestTables::highlight()
     QCOMPARE(h.sign, sign);
     QTEST(h.one, "one");
     QTEST(h.two, "two");
-    QCOMPARE(BuildReading(sign).highlight.two, h.two);
+    QCOMPARE(buildReading(sign).highlight.two, h.two);
 }
 
 void TestTables::reading_fillsEveryFieldFromTheTables()
 {
-    const Reading r = BuildReading(SunSign::Capricorn);
+    const Reading r = buildReading(SunSign::Capricorn);
     QCOMPARE(r.SunSignName, QStringLiteral("Capricorn"));
     QCOMPARE(r.SunSignDesc.size(), 726);
     QCOMPARE(r.One.Head, QStringLiteral("Tiphereth"));
@@ -176,7 +175,7 @@ void TestTables::reading_fillsEveryFieldFromTheTables()
     QCOMPARE(r.Path.CardDesc.size(), 247);
 
     for (int i = 0; i < kSignCount; ++i) {
-        const Reading each = BuildReading(SunSign(i));
+        const Reading each = buildReading(SunSign(i));
         for (const SephiraReading *s : {&each.One, &each.Two}) {
             QVERIFY(!s->SphereDesc.isEmpty());
             QVERIFY(!s->AngelDesc.isEmpty());
@@ -194,8 +193,8 @@ void TestTables::bothDateRangesOfASign_giveTheSameReading()
     const auto december = SignFromDate(11, 24);
     const auto january = SignFromDate(0, 9);
     QVERIFY(december && january);
-    const Reading a = BuildReading(*december);
-    const Reading b = BuildReading(*january);
+    const Reading a = buildReading(*december);
+    const Reading b = buildReading(*january);
     QCOMPARE(a.One.Head, QStringLiteral("Tiphereth"));
     QCOMPARE(a.Two.Head, QStringLiteral("Hod"));
     QCOMPARE(a.SunSignDesc, b.SunSignDesc);
@@ -204,9 +203,9 @@ void TestTables::bothDateRangesOfASign_giveTheSameReading()
 
 void TestTables::netzach_cardTextDependsOnItsSlot()
 {
-    const QString first = BuildReading(SunSign::Aquarius).One.CardDesc;
-    QCOMPARE(BuildReading(SunSign::Pisces).One.CardDesc, first);
-    const QString second = BuildReading(SunSign::Scorpio).Two.CardDesc;
+    const QString first = buildReading(SunSign::Aquarius).One.CardDesc;
+    QCOMPARE(buildReading(SunSign::Pisces).One.CardDesc, first);
+    const QString second = buildReading(SunSign::Scorpio).Two.CardDesc;
     QCOMPARE(first.size(), 227);
     QCOMPARE(second.size(), 172);
     QVERIFY(first != second);
@@ -214,7 +213,7 @@ void TestTables::netzach_cardTextDependsOnItsSlot()
 
 void TestTables::hod_showsMichealWithTheMichaelText()
 {
-    const Reading r = BuildReading(SunSign::Capricorn);
+    const Reading r = buildReading(SunSign::Capricorn);
     QCOMPARE(r.Two.Archangel, QStringLiteral("Micheal"));
     QCOMPARE(r.Two.AngelDesc, readingTexts().angel[std::size_t(AngelText::Michael)]);
     QVERIFY(r.Two.AngelDesc.startsWith(u"Michael"));
@@ -222,7 +221,7 @@ void TestTables::hod_showsMichealWithTheMichaelText()
 
 void TestTables::emptyCells_stayEmpty()
 {
-    const Reading pisces = BuildReading(SunSign::Pisces);
+    const Reading pisces = buildReading(SunSign::Pisces);
     QCOMPARE(pisces.Two.Head, QStringLiteral("Malkhuth"));
     QVERIFY(pisces.Two.LuckyDay.isEmpty());
     QVERIFY(pisces.Two.Color.isEmpty());
@@ -230,7 +229,7 @@ void TestTables::emptyCells_stayEmpty()
     QVERIFY(pisces.Two.Metal.isEmpty());
     QCOMPARE(pisces.Two.Keyword, QStringLiteral("Kingdom, Beginnings"));
     for (const SunSign s : {SunSign::Aries, SunSign::Taurus}) {
-        const Reading r = BuildReading(s);
+        const Reading r = buildReading(s);
         QCOMPARE(r.One.Head, QStringLiteral("Chokmah"));
         QVERIFY(r.One.LuckyDay.isEmpty());
         QVERIFY(r.One.Metal.isEmpty());
@@ -240,8 +239,8 @@ void TestTables::emptyCells_stayEmpty()
 
 void TestTables::tiphereth_sameCardInEitherSlot()
 {
-    const SephiraReading asOne = BuildReading(SunSign::Scorpio).One;
-    const SephiraReading asTwo = BuildReading(SunSign::Aries).Two;
+    const SephiraReading asOne = buildReading(SunSign::Scorpio).One;
+    const SephiraReading asTwo = buildReading(SunSign::Aries).Two;
     QCOMPARE(asOne.CardName, QStringLiteral("The Sixes"));
     QCOMPARE(asTwo.CardName, asOne.CardName);
     QCOMPARE(asTwo.CardPicture, qint16(10));
@@ -250,9 +249,9 @@ void TestTables::tiphereth_sameCardInEitherSlot()
 
 void TestTables::chesed_fourIsTheSameInLeoVirgoAndTaurus()
 {
-    const SephiraReading leo = BuildReading(SunSign::Leo).One;
-    const SephiraReading virgo = BuildReading(SunSign::Virgo).One;
-    const SephiraReading taurus = BuildReading(SunSign::Taurus).Two;
+    const SephiraReading leo = buildReading(SunSign::Leo).One;
+    const SephiraReading virgo = buildReading(SunSign::Virgo).One;
+    const SephiraReading taurus = buildReading(SunSign::Taurus).Two;
     for (const SephiraReading *s : {&leo, &virgo, &taurus}) {
         QCOMPARE(s->Head, QStringLiteral("Chesed"));
         QCOMPARE(s->CardName, QStringLiteral("The Fours"));
@@ -263,7 +262,7 @@ void TestTables::chesed_fourIsTheSameInLeoVirgoAndTaurus()
 
 void TestTables::he_cardTextJoinsBothPassages()
 {
-    const QString text = BuildReading(SunSign::Aries).Path.CardDesc;
+    const QString text = buildReading(SunSign::Aries).Path.CardDesc;
     QCOMPARE(text.size(), 298);
     QVERIFY(text.startsWith(u"The Emperor"));
 }

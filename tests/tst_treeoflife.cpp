@@ -1,5 +1,6 @@
 #include "Design.h"
 #include "DiagramItem.h"
+#include "PictureTestSupport.h"
 #include "TreeOfLife.h"
 #include "WrapLabel.h"
 
@@ -7,6 +8,7 @@
 #include <QtTest>
 
 using namespace Zorvane;
+using namespace Zorvane::Testing;
 
 namespace {
 
@@ -21,20 +23,10 @@ QColor pixel(const QImage &image, int x, int y)
     return QColor(image.pixel(x, y));
 }
 
-QImage grabWithoutLabels(TreeOfLife &tree)
+// A circle or line of the diagram by its design name (ShpCircle(9), ln710, Line3).
+DiagramItem *item(const TreeOfLife &tree, const char *name)
 {
-    const QList<QLabel *> labels = tree.findChildren<QLabel *>();
-    QList<QLabel *> shown;
-    for (QLabel *l : labels) {
-        if (l->isVisibleTo(&tree)) {
-            shown.append(l);
-            l->hide();
-        }
-    }
-    const QImage image = tree.grab().toImage();
-    for (QLabel *l : shown)
-        l->show();
-    return image;
+    return tree.findChild<DiagramItem *>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace
@@ -165,7 +157,7 @@ void TestTreeOfLife::sphereLabelsLookAndPoint()
 {
     TreeOfLife tree;
     tree.resize(kFrame2Size);
-    for (int i = 0; i < kDiagramSpheres; ++i) {
+    for (int i = 0; i < kSphereCount; ++i) {
         QLabel *l = tree.sphereLabel(i);
         QVERIFY(l);
         QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 255, 255));
@@ -234,11 +226,11 @@ void TestTreeOfLife::pathLinesRunRimToRim()
     tree.resize(kFrame2Size);
     int count = 0;
     for (const Expected &e : lines) {
-        auto *item = tree.item(QLatin1StringView(e.name));
-        QVERIFY2(item, e.name);
-        QCOMPARE(item->kind(), DiagramItem::Kind::Line);
-        QCOMPARE(item->line(), QLineF(e.line));
-        QCOMPARE(item->width(), 6);
+        auto *line = item(tree, e.name);
+        QVERIFY2(line, e.name);
+        QCOMPARE(line->kind(), DiagramItem::Kind::Line);
+        QCOMPARE(line->line(), QLineF(e.line));
+        QCOMPARE(line->width(), 6);
         ++count;
     }
     int lineItems = 0;
@@ -286,7 +278,7 @@ void TestTreeOfLife::pathNamesAndLeaderLines()
                                   QFontMetrics(l->font()).height()));
         QVERIFY(l->isVisibleTo(&tree));
 
-        auto *leader = tree.item(QLatin1StringView(e.leader));
+        auto *leader = item(tree, e.leader);
         QVERIFY2(leader, e.leader);
         QCOMPARE(leader->line(), QLineF(e.line));
         QCOMPARE(leader->width(), 2);
@@ -339,7 +331,7 @@ void TestTreeOfLife::initialDiagramIsGrey()
     QCOMPARE(circles, 11);
     QCOMPARE(tree.palette().color(QPalette::Window), QColor(0, 0, 64));
 
-    const QImage image = grabWithoutLabels(tree);
+    const QImage image = paintedDiagram(tree);
     QCOMPARE(pixel(image, 128, 28), kGrey);  // Keter's centre
     QCOMPARE(pixel(image, 208, 324), kGrey); // Netzach's centre
     QCOMPARE(pixel(image, 176, 392), kGrey); // the middle of ln710
@@ -350,7 +342,7 @@ void TestTreeOfLife::stackingHidesLn16BehindDaat()
 {
     TreeOfLife tree;
     tree.resize(kFrame2Size);
-    tree.item(QStringLiteral("ln16"))->setColor(Qt::red);
+    item(tree, "ln16")->setColor(Qt::red);
     const QImage image = tree.grab().toImage();
     // Above and below Daat the line shows; over Daat's circle it does not.
     QCOMPARE(pixel(image, 128, 80), QColor(Qt::red));
@@ -358,7 +350,7 @@ void TestTreeOfLife::stackingHidesLn16BehindDaat()
     QCOMPARE(pixel(image, 128, 110), kGrey); // inside Daat, above its caption
     QVERIFY(pixel(image, 128, 124) != QColor(Qt::red));
     // Circles cover the ends of the lines that reach into them.
-    QCOMPARE(pixel(grabWithoutLabels(tree), 128, 260), kGrey); // Tiphereth, where ln16 ends
+    QCOMPARE(pixel(paintedDiagram(tree), 128, 260), kGrey); // Tiphereth, where ln16 ends
 }
 
 void TestTreeOfLife::daatKeepsItsDottedRim()
@@ -372,7 +364,7 @@ void TestTreeOfLife::daatKeepsItsDottedRim()
 
     // A solid rim would be about 140 pixels round; a dotted one leaves gaps, and every dot lies
     // on the oval's edge.
-    const QImage rim = grabWithoutLabels(tree);
+    const QImage rim = paintedDiagram(tree);
     int cyan = 0;
     for (int y = 100; y < 150; ++y) {
         for (int x = 100; x < 158; ++x) {
@@ -395,7 +387,7 @@ void TestTreeOfLife::numberedCirclesHaveNoRim()
     tree.resize(kFrame2Size);
     for (int i = 0; i < 10; ++i)
         QVERIFY(!tree.circle(i)->rimColor().isValid());
-    const QImage image = grabWithoutLabels(tree);
+    const QImage image = paintedDiagram(tree);
     // Hod's left edge and Malkhuth's bottom edge carry nothing cyan.
     for (int y = 318; y <= 330; ++y) {
         for (int x = 23; x <= 27; ++x)
@@ -412,8 +404,8 @@ void TestTreeOfLife::recolouringRepaints()
     QSignalSpy changed(tree.circle(3), &DiagramItem::colorChanged);
     tree.circle(3)->setColor(QColor(236, 28, 210));
     QCOMPARE(changed.count(), 1);
-    tree.item(QStringLiteral("ln24"))->setColor(QColor(236, 28, 210));
-    const QImage image = grabWithoutLabels(tree);
+    item(tree, "ln24")->setColor(QColor(236, 28, 210));
+    const QImage image = paintedDiagram(tree);
     QCOMPARE(pixel(image, 208, 188), QColor(236, 28, 210)); // Chesed's centre
     QCOMPARE(pixel(image, 216, 144), QColor(236, 28, 210)); // the middle of ln24
     QCOMPARE(pixel(image, 128, 184), kGrey);                // ln45 untouched

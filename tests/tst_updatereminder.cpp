@@ -47,7 +47,7 @@ private:
     static QString storedText();
     static void storeText(const QString &plain);
 
-    std::optional<QTemporaryDir> m_dir;
+    std::optional<TestSettingsStore> m_settings;
 };
 
 namespace {
@@ -81,19 +81,22 @@ void TestUpdateReminder::init()
     TestUrlOpener::setTestMode(true);
     TestClock::setToday(kToday);
     // Each case gets a settings folder of its own, so that no other test run shares the file.
-    m_dir.emplace();
-    QVERIFY(m_dir->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+    m_settings.emplace();
+    QVERIFY(m_settings->isValid());
 }
 
 void TestUpdateReminder::cleanup()
 {
+    m_settings.reset();
     TestClock::setToday(QDate());
 }
 
 void TestUpdateReminder::settings_landInTheUsersConfigFolder()
 {
-    // Where test mode alone puts the file: the program's own name, never "Unknown Organization".
+    // Where test mode alone puts the user's file: the program's own name, never "Unknown
+    // Organization".
+    m_settings.reset();
+    QTemporaryDir folder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     QCOMPARE(SettingsStore::fileName(),
@@ -101,8 +104,8 @@ void TestUpdateReminder::settings_landInTheUsersConfigFolder()
                  QStringLiteral("/zorvane/zorvane.conf"));
     QVERIFY(SettingsStore::fileName().contains(QStringLiteral("qttest")));
 
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
-    QCOMPARE(SettingsStore::fileName(), m_dir->path() + QStringLiteral("/zorvane/zorvane.conf"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QCOMPARE(SettingsStore::fileName(), folder.path() + QStringLiteral("/zorvane/zorvane.conf"));
 }
 
 void TestUpdateReminder::firstStart_storesTodayQuietly()
@@ -227,7 +230,7 @@ void TestUpdateReminder::store_hidesKeyAndDate()
 
 void TestUpdateReminder::settingsFileThatIsAPipe_isSkippedWithoutBlocking()
 {
-    const QString path = m_dir->path() + QStringLiteral("/zorvane/zorvane.conf");
+    const QString path = m_settings->folder() + QStringLiteral("/zorvane/zorvane.conf");
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 

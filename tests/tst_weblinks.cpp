@@ -9,9 +9,8 @@
 #include "WebLinks.h"
 
 #include <QAction>
-#include <QSettings>
+#include <QMenuBar>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -29,6 +28,8 @@ private slots:
     void init();
     void link_data();
     void link();
+    void menus_namesCaptionsAndSeparators_data();
+    void menus_namesCaptionsAndSeparators();
     void helpMenu_data();
     void helpMenu();
     void banner_data();
@@ -38,7 +39,7 @@ private slots:
 private:
     QWidget *window(const QString &name) const;
 
-    QTemporaryDir m_settings;
+    TestSettingsStore m_settings;
     std::unique_ptr<EntryForm> m_entryForm;
     std::unique_ptr<FrameWindow> m_frame;
 };
@@ -73,7 +74,6 @@ void TestWebLinks::initTestCase()
     TestMessageBox::setTestMode(true);
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_settings.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
 
     m_entryForm = std::make_unique<EntryForm>();
     m_entryForm->show();
@@ -120,6 +120,58 @@ void TestWebLinks::link()
     link.open();
     link.open();
     QCOMPARE(TestUrlOpener::opened(), (QList<QUrl>{QUrl(expected), QUrl(expected)}));
+}
+
+void TestWebLinks::menus_namesCaptionsAndSeparators_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("fileItems");
+    QTest::addColumn<QStringList>("helpItems");
+    // Each item as objectName|caption, a separator's caption as "-".
+    QTest::newRow("entry form")
+        << u"entry form"_qs
+        << QStringList{u"mnuGetMyKabbalisticAstrology|Get My &Zorvane  Reading"_qs,
+                       u"mnuOpenPreviouslySavedKabbalah|Open Previously Saved Zorvane Reading"_qs,
+                       u"mnuExit|E&xit"_qs}
+        << QStringList{u"mnuOnline|&Online Help"_qs,
+                       u"mnuVisit|&Visit Us Online"_qs,
+                       u"mnuHelp1|-"_qs,
+                       u"mnuUpdate|Check for Software &Update"_qs,
+                       u"mnuHelp2|-"_qs,
+                       u"mnuAbout|&About Software"_qs};
+    QTest::newRow("frame") << u"frame"_qs
+                           << QStringList{u"mnuPrint|&Print"_qs, u"mnuBack|&Back"_qs,
+                                          u"mnuExit|E&xit"_qs}
+                           << QStringList{u"mnuOnline|&Online Help"_qs,
+                                          u"mnuVisit|&Visit Us Online"_qs,
+                                          u"mnuSep1|-"_qs,
+                                          u"mnuUpdate|Check for Software &Update"_qs,
+                                          u"mnuSep2|-"_qs,
+                                          u"mnuAbout|&About Software"_qs};
+}
+
+void TestWebLinks::menus_namesCaptionsAndSeparators()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, fileItems);
+    QFETCH(QStringList, helpItems);
+    const QMenuBar *bar = this->window(window)->findChild<QMenuBar *>();
+    QVERIFY(bar);
+    const QList<QAction *> menus = bar->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("mnuFile"));
+    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
+
+    const auto items = [](const QAction *menu) {
+        QStringList names;
+        for (const QAction *a : menu->menu()->actions())
+            names << a->objectName() + u'|' + (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return names;
+    };
+    QCOMPARE(items(menus[0]), fileItems);
+    QCOMPARE(items(menus[1]), helpItems);
 }
 
 void TestWebLinks::helpMenu_data()

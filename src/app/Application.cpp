@@ -6,12 +6,12 @@
 #include "EntryForm.h"
 #include "FirstPaint.h"
 #include "Navigator.h"
+#include "QtWorkarounds.h"
 #include "SharedPaletteStyle.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFontMetrics>
 #include <QTimer>
 
 #include <csignal>
@@ -49,18 +49,6 @@ QStringList argumentsOf(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-// Loading a font (matching it, opening its face, measuring its letters) is a large part of a
-// first Proceed or Print. These are the fonts of the frame, the display and the report; they and
-// their common letters are loaded while the entry form waits for the user, not at the click.
-void loadReadingFonts()
-{
-    const QString letters =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 .,:;'-()&/");
-    for (const QFont &font : {verdana(8.25, true), verdana(9, true), verdana(9.75, true),
-                              verdana(9.75), verdana(14.25, true)})
-        QFontMetrics(font).horizontalAdvance(letters);
 }
 
 void print(std::FILE *stream, const QString &text)
@@ -147,11 +135,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
     return result;
 }
 
-QString readingFileArgument(const QStringList &arguments)
-{
-    return parseCommandLine(arguments).readingFile;
-}
-
 int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 {
     // Before QApplication, which needs a display: help, version and refusals must not.
@@ -195,7 +178,7 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
     // Decoding the icon loads Qt's image readers; the entry form can appear without it.
     runAfterFirstPaint(&entryForm, [] {
         QApplication::setWindowIcon(appIcon());
-        loadReadingFonts();
+        preloadReadingFonts();
     });
     entryForm.show();
     if (onShown)

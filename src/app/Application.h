@@ -28,10 +28,6 @@ struct CommandLine
 // `arguments` starts with the program's own name.
 CommandLine parseCommandLine(const QStringList &arguments);
 
-// The reading file to open at start-up: the one argument that is not an option, or nothing when
-// there is none or the command line is refused.
-QString readingFileArgument(const QStringList &arguments);
-
 // Sets up the application (names, fonts, icon) and runs the entry form until the program ends.
 int StartUp(int argc, char *argv[], const EntryFormShown &onShown = {});
 

@@ -76,7 +76,6 @@ FrameWindow::FrameWindow(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmMdi"));
     setWindowTitle(kVersionCaption);
     setWindowIcon(appIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto *central = new QWidget(this);
     setColors(central, kWhite, kNavy);
@@ -161,7 +160,6 @@ void FrameWindow::buildMenus()
 void FrameWindow::MDIForm_Load()
 {
     m_display = new DisplayWindow(m_displayArea);
-    m_display->setAttribute(Qt::WA_DeleteOnClose);
 
     // Laid out once against the screen, not the frame: restoring the frame keeps these places.
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -193,10 +191,12 @@ void FrameWindow::MDIForm_Load()
 DisplayWindow *FrameWindow::reloadDisplay()
 {
     const QPoint at = m_display ? m_display->pos() : QPoint();
-    if (m_display)
+    // The frame owns its display: the one it replaces is closed, then deleted by the frame.
+    if (m_display) {
         m_display->close();
+        m_display->deleteLater();
+    }
     m_display = new DisplayWindow(m_displayArea);
-    m_display->setAttribute(Qt::WA_DeleteOnClose);
     m_display->move(at);
     m_display->show();
     return m_display;

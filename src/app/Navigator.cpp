@@ -33,10 +33,12 @@ void Navigator::showReading(qint16 monthIndex, qint16 dayIndex)
         m_frame = frame;
         connect(frame, &FrameWindow::printRequested, this, &Navigator::printReport);
         connect(frame, &FrameWindow::backRequested, this, &Navigator::showEntryForm);
-        // Closed frames are deleted later; a new Proceed in between makes a new one.
+        // Closed frames are deleted later, with their display; a new Proceed in between makes a
+        // new one.
         connect(frame, &FrameWindow::frameClosed, this, [this, frame] {
             if (m_frame == frame)
                 m_frame = nullptr;
+            frame->deleteLater();
         });
         connect(frame->skyNote(), &SkyNote::readingRequested, this, &Navigator::showSkyReading);
     }

@@ -15,8 +15,8 @@ namespace Zorvane {
 // on the entry form opens the reading in the frame, Print there opens the report of what the
 // entry form holds, Back shows the entry form again. The windows never refer to each other.
 //
-// Ownership: the entry form lives as long as the navigator; the frame, the report window and the
-// about box delete themselves when closed.
+// Ownership: the entry form lives as long as the navigator, and the frame until it is closed; the
+// display is the frame's child. The report window and the about box delete themselves when closed.
 class Navigator : public QObject
 {
     Q_OBJECT

@@ -11,9 +11,8 @@ namespace Zorvane {
 
 std::optional<std::array<QString, kReadingFileLines>> chooseAndReadReadingFile(QWidget *parent)
 {
-    const QString path =
-        FileDialog::getOpenFileName(parent, QStringLiteral("Select the source file"),
-                                    QStringLiteral("Zorvane (*.zvr)"), QStringLiteral("zvr"));
+    const QString path = FileDialog::getOpenFileName(
+        parent, QStringLiteral("Select the source file"), kReadingFileFilter, kReadingFileSuffix);
     if (path.isEmpty())
         return std::nullopt;
     return readChosenReadingFile(parent, path);

@@ -19,10 +19,11 @@ SephiraReading sephiraReading(Sephira sephira, Slot slot)
     const ReadingTextTables &texts = readingTexts();
 
     SephiraReading r;
-    r.Head = QLatin1StringView(row.name);
-    r.SphereDesc = texts.sphere[std::size_t(row.sphereText)];
+    r.Head = sephiraName(sephira);
+    r.SphereDesc =
+        texts.sphere[std::size_t(SphereTable[std::size_t(sephiraIndexOf(sephira))].text)];
     r.AngelDesc = texts.angel[std::size_t(row.angelText)];
-    r.SphereSign = QLatin1StringView(row.name);
+    r.SphereSign = r.Head;
     r.Position = QLatin1StringView(row.position);
     r.PlanetaryRuler = QLatin1StringView(row.ruler);
     r.Archangel = QLatin1StringView(row.archangel);
@@ -63,7 +64,7 @@ Highlight highlightFor(SunSign sign)
     return Highlight{sign, row.one, row.two};
 }
 
-Reading BuildReading(SunSign sign)
+Reading buildReading(SunSign sign)
 {
     const SignRow &row = signRowOf(sign);
     Reading r;

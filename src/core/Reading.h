@@ -66,6 +66,6 @@ Highlight highlightFor(SunSign sign);
 
 // Looks up everything a sign's reading shows. The sphere, angel and path texts come from the
 // loaded text tables (LoadReadingTexts).
-Reading BuildReading(SunSign sign);
+Reading buildReading(SunSign sign);
 
 } // namespace Zorvane

@@ -3,7 +3,6 @@
 #include "FileReplacement.h"
 #include "ShiftCodec.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,14 +19,10 @@ namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReadingFile", text);
-}
-
 QString tooLarge()
 {
-    return tr("It is larger than any reading file can be (%1 MiB).").arg(kMaxFileBytes >> 20);
+    return QStringLiteral("It is larger than any reading file can be (%1 MiB).")
+        .arg(kMaxFileBytes >> 20);
 }
 
 } // namespace
@@ -40,9 +35,10 @@ EncodeResult encodeReadingFile(const BirthData &data)
     for (const QString &value : values) {
         const std::optional<QByteArray> line = ShiftEncode(value);
         if (!line)
-            return {std::nullopt, tr("The text \"%1\" holds characters that a reading file "
-                                     "cannot store.")
-                                      .arg(value)};
+            return {std::nullopt,
+                    QStringLiteral("The text \"%1\" holds characters that a reading file "
+                                   "cannot store.")
+                        .arg(value)};
         out += *line + kLineEnd;
     }
     // Only what can be read back is saved.
@@ -93,7 +89,7 @@ ReadResult readReadingFile(const QString &path)
 {
     ReadResult result;
     if (QFileInfo(path).isDir()) {
-        result.error = tr("It is a folder, not a file.");
+        result.error = QStringLiteral("It is a folder, not a file.");
         return result;
     }
     // Without blocking: a pipe, even one swapped in after any check, must not freeze the caller.

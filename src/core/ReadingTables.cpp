@@ -32,6 +32,23 @@ QString imageListCardName(ImageList list, int position)
     return QString::fromLatin1(name);
 }
 
+QString sphereName(int index)
+{
+    if (index < 0 || index >= kSphereCount)
+        return {};
+    return QLatin1StringView(SphereTable[std::size_t(index)].name);
+}
+
+QString sephiraName(Sephira s)
+{
+    return sphereName(sephiraIndexOf(s));
+}
+
+const SphereRow &sphereRowOf(SphereText text)
+{
+    return rowOf(SphereTable, text, [](const SphereRow &r) { return r.text; });
+}
+
 const SephiraRow &sephiraRowOf(Sephira s)
 {
     return rowOf(SephirothTable, s, [](const SephiraRow &r) { return r.sephira; });

@@ -36,6 +36,18 @@ constexpr int sephiraIndexOf(Sephira s)
 inline constexpr int kDaatIndex = 10;
 inline constexpr int kSphereCount = 11;
 
+// Whether every row's key is its position in the table (counted from first), so that the table can
+// be indexed by its key.
+template <typename Table, typename KeyOf>
+constexpr bool keyedByPosition(const Table &table, KeyOf keyOf, int first = 0)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (int(keyOf(table[i])) != int(i) + first)
+            return false;
+    }
+    return true;
+}
+
 // Keys of the sphere-text table, in the order the texts are loaded.
 enum class SphereText
 {
@@ -52,6 +64,49 @@ enum class SphereText
     Daat,
 };
 inline constexpr int kSphereTextCount = 11;
+
+// The spheres of the diagram by SephiraIndex: the Sephiroth by number, then Daat. The name is
+// also the key of the sphere's description.
+struct SphereRow
+{
+    int index;
+    const char *name;
+    SphereText text;
+};
+
+inline constexpr std::array<SphereRow, kSphereCount> SphereTable{{
+    {0, "Keter", SphereText::Keter},
+    {1, "Chokmah", SphereText::Chokmah},
+    {2, "Binah", SphereText::Binah},
+    {3, "Chesed", SphereText::Chesed},
+    {4, "Gevurah", SphereText::Gevurah},
+    {5, "Tiphereth", SphereText::Tiphereth},
+    {6, "Netzach", SphereText::Netzach},
+    {7, "Hod", SphereText::Hod},
+    {8, "Yesod", SphereText::Yesod},
+    {9, "Malkhuth", SphereText::Malkhuth},
+    {kDaatIndex, "Daat", SphereText::Daat},
+}};
+static_assert(keyedByPosition(SphereTable, [](const SphereRow &r) { return r.index; }));
+
+constexpr bool everySphereTextOnce()
+{
+    for (int text = 0; text < kSphereTextCount; ++text) {
+        int rows = 0;
+        for (const SphereRow &r : SphereTable)
+            rows += int(r.text) == text ? 1 : 0;
+        if (rows != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(everySphereTextOnce());
+
+// The name of the sphere at a SephiraIndex, or an empty string outside 0..10.
+QString sphereName(int index);
+QString sephiraName(Sephira s);
+// The sphere whose description is the text of that key.
+const SphereRow &sphereRowOf(SphereText text);
 
 // Keys of the angel-text table, in the order the texts are loaded.
 enum class AngelText
@@ -90,7 +145,6 @@ inline constexpr int kPathCount = 12;
 struct SephiraRow
 {
     Sephira sephira;
-    const char *name;
     const char *position;
     const char *ruler;
     const char *archangel; // as displayed
@@ -99,31 +153,29 @@ struct SephiraRow
     const char *wood;
     const char *keyword;
     const char *metal;
-    SphereText sphereText;
     AngelText angelText;
 };
 
 // Empty cells are empty strings. Hod's archangel is displayed "Micheal"; its text is Michael's.
 inline constexpr std::array<SephiraRow, 9> SephirothTable{{
-    {Sephira::Chokmah, "Chokmah", "2nd", "Uranus", "Raziel", "", "Gray or Silver", "Musk",
-     "Wisdom, Revelation", "", SphereText::Chokmah, AngelText::Raziel},
-    {Sephira::Binah, "Binah", "3rd", "Saturn", "Tzaphqiel", "Saturday", "Black", "Pine or Juniper",
-     "Understanding, Intelligence, Reason", "Lead", SphereText::Binah, AngelText::Tzaphqiel},
-    {Sephira::Chesed, "Chesed", "4th", "Jupiter", "Tzadqiel", "Thursday", "Blue", "Oak",
-     "Love, Kindness, Mercy", "Tin", SphereText::Chesed, AngelText::Tzadqiel},
-    {Sephira::Gevurah, "Gevurah", "5th", "Mars", "Kamael", "Tuesday", "Red", "Cedar",
-     "Restraint, Justice", "Iron", SphereText::Gevurah, AngelText::Kamael},
-    {Sephira::Tiphereth, "Tiphereth", "6th", "Sun", "Raphael", "Sunday", "Gold or Yellow", "Laurel",
-     "Beauty, Equilibirum", "Gold", SphereText::Tiphereth, AngelText::Raphael},
-    {Sephira::Netzach, "Netzach", "7th", "Venus", "Haniel", "Friday", "Green", "Myrtle",
-     "Victory, Endurance, Prophecy, Eternity", "Copper", SphereText::Netzach, AngelText::Haniel},
-    {Sephira::Hod, "Hod", "8th", "Mercury", "Micheal", "Wednesday", "Purple, Brown", "Hazelwood",
-     "Splendour, Truthfulness, Communication", "Mercury/ Quicksilver", SphereText::Hod,
-     AngelText::Michael},
-    {Sephira::Yesod, "Yesod", "9th", "Moon", "Gabriel", "Monday", "Gray or Silver", "Willow",
-     "Foundation, Passion, Truth", "Silver", SphereText::Yesod, AngelText::Gabriel},
-    {Sephira::Malkhuth, "Malkhuth", "10th", "Earth", "Sandalphon", "", "", "",
-     "Kingdom, Beginnings", "", SphereText::Malkhuth, AngelText::Sandalphon},
+    {Sephira::Chokmah, "2nd", "Uranus", "Raziel", "", "Gray or Silver", "Musk",
+     "Wisdom, Revelation", "", AngelText::Raziel},
+    {Sephira::Binah, "3rd", "Saturn", "Tzaphqiel", "Saturday", "Black", "Pine or Juniper",
+     "Understanding, Intelligence, Reason", "Lead", AngelText::Tzaphqiel},
+    {Sephira::Chesed, "4th", "Jupiter", "Tzadqiel", "Thursday", "Blue", "Oak",
+     "Love, Kindness, Mercy", "Tin", AngelText::Tzadqiel},
+    {Sephira::Gevurah, "5th", "Mars", "Kamael", "Tuesday", "Red", "Cedar", "Restraint, Justice",
+     "Iron", AngelText::Kamael},
+    {Sephira::Tiphereth, "6th", "Sun", "Raphael", "Sunday", "Gold or Yellow", "Laurel",
+     "Beauty, Equilibirum", "Gold", AngelText::Raphael},
+    {Sephira::Netzach, "7th", "Venus", "Haniel", "Friday", "Green", "Myrtle",
+     "Victory, Endurance, Prophecy, Eternity", "Copper", AngelText::Haniel},
+    {Sephira::Hod, "8th", "Mercury", "Micheal", "Wednesday", "Purple, Brown", "Hazelwood",
+     "Splendour, Truthfulness, Communication", "Mercury/ Quicksilver", AngelText::Michael},
+    {Sephira::Yesod, "9th", "Moon", "Gabriel", "Monday", "Gray or Silver", "Willow",
+     "Foundation, Passion, Truth", "Silver", AngelText::Gabriel},
+    {Sephira::Malkhuth, "10th", "Earth", "Sandalphon", "", "", "", "Kingdom, Beginnings", "",
+     AngelText::Sandalphon},
 }};
 
 // Card texts of the Sephiroth. Netzach's card has a second text for the second slot.
@@ -150,6 +202,10 @@ struct SephiraCardRow
     CardText secondSlotText;
 };
 
+static_assert(keyedByPosition(
+    SephirothTable, [](const SephiraRow &r) { return r.sephira; },
+    sephiraNumber(Sephira::Chokmah)));
+
 inline constexpr std::array<SephiraCardRow, 9> SephiraCardTable{{
     {Sephira::Chokmah, "The Kings", 5, CardText::Chokmah, CardText::Chokmah},
     {Sephira::Binah, "The Queens", 8, CardText::Binah, CardText::Binah},
@@ -161,6 +217,10 @@ inline constexpr std::array<SephiraCardRow, 9> SephiraCardTable{{
     {Sephira::Yesod, "The Nines", 6, CardText::Yesod, CardText::Yesod},
     {Sephira::Malkhuth, "The Tens", 11, CardText::Malkhuth, CardText::Malkhuth},
 }};
+
+static_assert(keyedByPosition(
+    SephiraCardTable, [](const SephiraCardRow &r) { return r.sephira; },
+    sephiraNumber(Sephira::Chokmah)));
 
 struct SignRow
 {
@@ -184,6 +244,8 @@ inline constexpr std::array<SignRow, kSignCount> SignTable{{
     {SunSign::Aquarius, Sephira::Netzach, Sephira::Yesod, PathKey::Tzaddi},
     {SunSign::Pisces, Sephira::Netzach, Sephira::Malkhuth, PathKey::Qoph},
 }};
+
+static_assert(keyedByPosition(SignTable, [](const SignRow &r) { return r.sign; }));
 
 struct PathRow
 {
@@ -237,6 +299,8 @@ inline constexpr std::array<PathRow, kPathCount> PathTable{{
      "Connecting path between Netzach and Malkhuth", "Moon", "Corporeal Intelligence", "Buff",
      "Water", "The Moon", 11},
 }};
+
+static_assert(keyedByPosition(PathTable, [](const PathRow &r) { return r.path; }));
 
 // The display's three ordered stores of card pictures, read by 1-based position.
 enum class ImageList

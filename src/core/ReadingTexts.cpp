@@ -6,25 +6,64 @@ namespace Zorvane {
 
 namespace {
 
-constexpr std::array<const char *, kSphereTextCount> kSphereKeys{
-    "Malkhuth", "Yesod", "Hod",     "Netzach", "Tiphereth", "Gevurah",
-    "Chesed",   "Binah", "Chokmah", "Keter",   "Daat",
+struct AngelKey
+{
+    AngelText text;
+    const char *key;
 };
+constexpr std::array<AngelKey, kAngelTextCount> kAngelKeys{{
+    {AngelText::Gabriel, "Gabriel"},
+    {AngelText::Michael, "Michael"},
+    {AngelText::Haniel, "Haniel"},
+    {AngelText::Raphael, "Raphael"},
+    {AngelText::Sandalphon, "Sandalphon"},
+    {AngelText::Raziel, "Raziel"},
+    {AngelText::Metatron, "Metatron"},
+    {AngelText::Tzadqiel, "Tzadqiel"},
+    {AngelText::Tzaphqiel, "Tzaphqiel"},
+    {AngelText::Kamael, "Kamael"},
+}};
+static_assert(keyedByPosition(kAngelKeys, [](const AngelKey &k) { return k.text; }));
 
-constexpr std::array<const char *, kAngelTextCount> kAngelKeys{
-    "Gabriel", "Michael",  "Haniel",   "Raphael",   "Sandalphon",
-    "Raziel",  "Metatron", "Tzadqiel", "Tzaphqiel", "Kamael",
+struct PathKeyName
+{
+    PathKey path;
+    const char *key;
 };
+constexpr std::array<PathKeyName, kPathCount> kPathKeys{{
+    {PathKey::He, "He"},
+    {PathKey::Vau, "Vau"},
+    {PathKey::Zaini, "Zaini"},
+    {PathKey::Cheth, "Cheth"},
+    {PathKey::Teth, "Teth"},
+    {PathKey::Yod, "Yod"},
+    {PathKey::Lamed, "Lamed"},
+    {PathKey::Nun, "Nun"},
+    {PathKey::Samekh, "Samekh"},
+    {PathKey::Ayin, "Ayin"},
+    {PathKey::Tzaddi, "Tzaddi"},
+    {PathKey::Qoph, "Qoph"},
+}};
+static_assert(keyedByPosition(kPathKeys, [](const PathKeyName &k) { return k.path; }));
 
-constexpr std::array<const char *, kPathCount> kPathKeys{
-    "He",    "Vau", "Zaini",  "Cheth", "Teth",   "Yod",
-    "Lamed", "Nun", "Samekh", "Ayin",  "Tzaddi", "Qoph",
+struct CardKey
+{
+    CardText text;
+    const char *key;
 };
-
-constexpr std::array<const char *, 10> kCardKeys{
-    "Chokmah", "Binah",          "Chesed", "Gevurah", "Tiphereth",
-    "Netzach", "Netzach-second", "Hod",    "Yesod",   "Malkhuth",
-};
+constexpr std::array<CardKey, 10> kCardKeys{{
+    {CardText::Chokmah, "Chokmah"},
+    {CardText::Binah, "Binah"},
+    {CardText::Chesed, "Chesed"},
+    {CardText::Gevurah, "Gevurah"},
+    {CardText::Tiphereth, "Tiphereth"},
+    {CardText::Netzach, "Netzach"},
+    {CardText::NetzachSecond, "Netzach-second"},
+    {CardText::Hod, "Hod"},
+    {CardText::Yesod, "Yesod"},
+    {CardText::Malkhuth, "Malkhuth"},
+}};
+static_assert(keyedByPosition(kCardKeys, [](const CardKey &k) { return k.text; }));
 
 // Paragraphs are compiled in as resources, one ASCII line per file.
 QString contentText(const char *folder, const QString &key)
@@ -43,11 +82,11 @@ ReadingTextTables loadTables()
 {
     ReadingTextTables t;
     for (std::size_t i = 0; i < t.sphere.size(); ++i)
-        t.sphere[i] = contentText("sphere", QLatin1StringView(kSphereKeys[i]));
+        t.sphere[i] = contentText("sphere", sphereTextKey(SphereText(i)));
     for (std::size_t i = 0; i < t.angel.size(); ++i)
-        t.angel[i] = contentText("angel", QLatin1StringView(kAngelKeys[i]));
+        t.angel[i] = contentText("angel", angelTextKey(AngelText(i)));
     for (std::size_t i = 0; i < t.path.size(); ++i)
-        t.path[i] = contentText("path", QLatin1StringView(kPathKeys[i]));
+        t.path[i] = contentText("path", pathTextKey(PathKey(i)));
     return t;
 }
 
@@ -73,7 +112,7 @@ QString signDescription(SunSign sign)
 
 QString cardDescription(CardText card)
 {
-    return contentText("card", QLatin1StringView(kCardKeys[std::size_t(card)]));
+    return contentText("card", QLatin1StringView(kCardKeys[std::size_t(card)].key));
 }
 
 QString pathCardDescription(PathKey path)
@@ -92,17 +131,17 @@ QString placeholderPortrait()
 
 QString sphereTextKey(SphereText key)
 {
-    return QLatin1StringView(kSphereKeys[std::size_t(key)]);
+    return QLatin1StringView(sphereRowOf(key).name);
 }
 
 QString angelTextKey(AngelText key)
 {
-    return QLatin1StringView(kAngelKeys[std::size_t(key)]);
+    return QLatin1StringView(kAngelKeys[std::size_t(key)].key);
 }
 
 QString pathTextKey(PathKey key)
 {
-    return QLatin1StringView(kPathKeys[std::size_t(key)]);
+    return QLatin1StringView(kPathKeys[std::size_t(key)].key);
 }
 
 } // namespace Zorvane

@@ -36,14 +36,9 @@ std::optional<QString> shiftEncodeText(QStringView text)
 
 QString shiftDecodeText(QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar ch : text) {
-        const int code = ch.unicode();
-        if (code >= kShift && code <= 255)
-            out.append(QChar(code - kShift));
-    }
-    return out;
+    // A character beyond Latin-1 becomes '?', which lies below the shift and is dropped like any
+    // other byte that no encoding produces.
+    return ShiftDecode(text.toLatin1());
 }
 
 } // namespace Zorvane

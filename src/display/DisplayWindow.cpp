@@ -4,6 +4,7 @@
 #include "Design.h"
 #include "FocusMark.h"
 #include "GroupFrame.h"
+#include "QtWorkarounds.h"
 #include "ReadingBinding.h"
 #include "ReadingTables.h"
 #include "ReadingTexts.h"
@@ -15,10 +16,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QResizeEvent>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
 
 #include <array>
 
@@ -57,37 +55,11 @@ struct Control
     Kind kind;
     const LabelStyle *style = nullptr;
     const char *caption = "";
+    QPointer<QLabel> *keep = nullptr; // where the window keeps the label it handles itself
 };
 
 constexpr double kCardWidth = 1740;
 constexpr double kCardHeight = 2280;
-
-const QString kTabCaptions[] = {
-    QStringLiteral("Attributes Of Sephiroths  Associated With Your Sun Sign"),
-    QStringLiteral("Attributes Of The Path  Associated with Your Sun Sign"),
-    QStringLiteral("About Your Sun Sign And Sephiroths "),
-};
-
-struct SphereHelp
-{
-    const char *name;
-    SphereText text;
-};
-
-// By SephiraIndex; the sphere-text table keeps another order.
-constexpr std::array<SphereHelp, kDiagramSpheres> kSphereHelp{{
-    {"Keter", SphereText::Keter},
-    {"Chokmah", SphereText::Chokmah},
-    {"Binah", SphereText::Binah},
-    {"Chesed", SphereText::Chesed},
-    {"Gevurah", SphereText::Gevurah},
-    {"Tiphereth", SphereText::Tiphereth},
-    {"Netzach", SphereText::Netzach},
-    {"Hod", SphereText::Hod},
-    {"Yesod", SphereText::Yesod},
-    {"Malkhuth", SphereText::Malkhuth},
-    {"Daat", SphereText::Daat},
-}};
 
 void setBackground(QWidget *w, const QColor &color)
 {
@@ -119,15 +91,7 @@ QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
     panel->setFont(verdana(8.25, true));
     panel->document()->setDocumentMargin(2);
     panel->setAttribute(Qt::WA_NoMousePropagation);
-    // Qt drops a paragraph's shaped glyphs after each layout, then shapes the text again to place
-    // the caret and again to paint it. Kept, they are shaped once per layout.
-    QTextDocument *document = panel->document();
-    QObject::connect(document, &QTextDocument::contentsChange, panel,
-                     [document](int from, int, int added) {
-                         for (QTextBlock b = document->findBlock(from);
-                              b.isValid() && b.position() <= from + added; b = b.next())
-                             b.layout()->setCacheEnabled(true);
-                     });
+    keepShapedText(panel);
     // The desktop's colours for the scroll bar; the panel's own for text, page and border.
     QPalette pal = QApplication::palette();
     pal.setColor(QPalette::Text, kDarkRed);
@@ -135,20 +99,6 @@ QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
     pal.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(pal);
     return panel;
-}
-
-// Gives a hidden panel's page its size now. Until it is shown, a panel lays text out for a
-// placeholder width, and at the show lays it all out again for its own; a panel that already has
-// its size lays the reading out once, at the width it is shown at.
-void takeSizeNow(QPlainTextEdit *panel)
-{
-    QResizeEvent panelResized(panel->size(), QSize());
-    QCoreApplication::sendEvent(panel, &panelResized);
-    QWidget *page = panel->viewport();
-    QResizeEvent pageResized(page->size(), QSize());
-    QCoreApplication::sendEvent(page, &pageResized);
-    panel->setAttribute(Qt::WA_PendingResizeEvent, false);
-    page->setAttribute(Qt::WA_PendingResizeEvent, false);
 }
 
 QLabel *newCardPicture(QWidget *parent, const QString &name)
@@ -169,12 +119,17 @@ QLabel *newCardPicture(QWidget *parent, const QString &name)
 
 template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
 {
+    QList<QLabel *> pictures;
     for (const Control &c : controls) {
         const QString name = QLatin1StringView(c.at.name);
         switch (c.kind) {
-        case Kind::Label:
-            place(newLabel(page, name, *c.style, QString::fromUtf8(c.caption)), c.at);
+        case Kind::Label: {
+            QLabel *label = newLabel(page, name, *c.style, QString::fromUtf8(c.caption));
+            place(label, c.at);
+            if (c.keep)
+                *c.keep = label;
             break;
+        }
         case Kind::TextPanel: {
             QPlainTextEdit *panel = newTextPanel(page, name);
             panel->setAccessibleName(QString::fromUtf8(c.caption));
@@ -187,17 +142,15 @@ template <std::size_t N> void build(QWidget *page, const Control (&controls)[N])
             place(box, c.at);
             // Every box starts with Justice, the second of the path cards.
             setCardPicture(box, ImageList::PathsCard, 2);
+            pictures.append(box);
             break;
         }
         }
     }
     // A long value beside a card (a colour such as "Gold or Yellow") reaches into the picture's
     // place; the picture lies above it, as a picture box lies above labels, and is never hidden.
-    for (const Control &c : controls) {
-        if (c.kind == Kind::CardPicture)
-            page->findChild<QLabel *>(QLatin1StringView(c.at.name), Qt::FindDirectChildrenOnly)
-                ->raise();
-    }
+    for (QLabel *picture : pictures)
+        picture->raise();
 }
 
 } // namespace
@@ -218,42 +171,42 @@ DisplayWindow::DisplayWindow(QWidget *parent) : QWidget(parent)
         qFatal("The display lacks reading controls: %s", qPrintable(missing.join(u", ")));
     // The diagram is built first but is reached last, after the text panels.
     QWidget *lastStop = nullptr;
-    for (QWidget *w = m_frame2->nextInFocusChain(); w != m_frame2; w = w->nextInFocusChain()) {
+    for (QWidget *w = m_tree->nextInFocusChain(); w != m_tree; w = w->nextInFocusChain()) {
         if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
             lastStop = w;
     }
     if (lastStop)
-        setTabOrder(lastStop, m_frame2);
+        setTabOrder(lastStop, m_tree);
     Form_Load();
 }
 
 void DisplayWindow::buildTreeFrame()
 {
-    m_frame1 = new GroupFrame(QStringLiteral("Kabbalah Tree Of Life"), this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setFont(verdana(8.25, true));
-    setColors(m_frame1, kYellow, kNavy);
-    m_frame1->setGeometry(twipsRect(0, -30, 5415, 8415));
+    m_treeFrame = new GroupFrame(QStringLiteral("Kabbalah Tree Of Life"), this);
+    m_treeFrame->setObjectName(QStringLiteral("Frame1"));
+    m_treeFrame->setFont(verdana(8.25, true));
+    setColors(m_treeFrame, kYellow, kNavy);
+    m_treeFrame->setGeometry(twipsRect(0, -30, 5415, 8415));
 
-    m_frame2 = new TreeOfLife(m_frame1);
-    m_frame2->setGeometry(twipsRect(60, 480, 5295, 7455));
-    connect(m_frame2, &TreeOfLife::sphereLabelMouseMove, this, &DisplayWindow::lblClick_MouseMove);
-    connect(m_frame2, &TreeOfLife::backgroundMouseMove, this, &DisplayWindow::Frame2_MouseMove);
-    connect(m_frame2, &TreeOfLife::sphereFocused, this, &DisplayWindow::ShowSphereInfo);
+    m_tree = new TreeOfLife(m_treeFrame);
+    m_tree->setGeometry(twipsRect(60, 480, 5295, 7455));
+    connect(m_tree, &TreeOfLife::sphereLabelMouseMove, this, &DisplayWindow::lblClick_MouseMove);
+    connect(m_tree, &TreeOfLife::backgroundMouseMove, this, &DisplayWindow::Frame2_MouseMove);
+    connect(m_tree, &TreeOfLife::sphereFocused, this, &DisplayWindow::ShowSphereInfo);
 
     // The help that pointing at a sphere shows, for those who cannot point.
-    for (int i = 0; i < kDiagramSpheres; ++i)
-        m_frame2->sphereLabel(i)->setAccessibleDescription(
-            readingTexts().sphere[std::size_t(kSphereHelp[std::size_t(i)].text)]);
+    for (const SphereRow &sphere : SphereTable)
+        m_tree->sphereLabel(sphere.index)
+            ->setAccessibleDescription(readingTexts().sphere[std::size_t(sphere.text)]);
 }
 
 void DisplayWindow::buildTabs()
 {
-    m_ssTab1 = new TabControl(this);
-    m_ssTab1->setObjectName(QStringLiteral("SSTab1"));
-    m_ssTab1->setGeometry(twipsRect(5430, 0, 8535, 8415));
-    m_ssTab1->setTabHeight(twips(600));
-    connect(m_ssTab1, &TabControl::mousePressed, this, &DisplayWindow::SSTab1_MouseDown);
+    m_tabs = new TabControl(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(twipsRect(5430, 0, 8535, 8415));
+    m_tabs->setTabHeight(twips(600));
+    connect(m_tabs, &TabControl::mousePressed, this, &DisplayWindow::SSTab1_MouseDown);
 
     m_picSplit = new QWidget;
     m_picSplit->setObjectName(QStringLiteral("picSplit"));
@@ -264,13 +217,13 @@ void DisplayWindow::buildTabs()
     const std::array pages{m_picSplit, m_picSplitTwo, m_picSplitThree};
     for (std::size_t i = 0; i < pages.size(); ++i) {
         setBackground(pages[i], kNavy);
-        m_ssTab1->addTab(pages[i], kTabCaptions[i]);
+        m_tabs->addTab(pages[i], QLatin1StringView(kBlockCaptions[i]));
     }
-    place(m_ssTab1, {
-                        {"picSplit", 30, 600, 8475, 7770},
-                        {"picSplitTwo", 30, 600, 8475, 7770},
-                        {"picSplitThree", 30, 600, 8475, 7755},
-                    });
+    place(m_tabs, {
+                      {"picSplit", 30, 600, 8475, 7770},
+                      {"picSplitTwo", 30, 600, 8475, 7770},
+                      {"picSplitThree", 30, 600, 8475, 7755},
+                  });
 
     buildSephirothPage(m_picSplit);
     buildPathPage(m_picSplitTwo);
@@ -433,44 +386,38 @@ void DisplayWindow::buildSunSignPage(QWidget *page)
 {
     const Control controls[] = {
         {{"lblSunSignName", 3360, 120}, Kind::Label, &kOrangeTitleCentred, "lblSunSignName"},
-        {{"lblSunSignDesc", 120, 480, 8175, 2775}, Kind::Label, &kPortrait},
+        {{"lblSunSignDesc", 120, 480, 8175, 2775}, Kind::Label, &kPortrait, "", &m_lblSunSignDesc},
         {{"Label34", 2400, 3000}, Kind::Label, &kOrangeTitle, "Path Associated With Your Sun Sign"},
         {{"lblLiesPathName", 3600, 3240}, Kind::Label, &kGreenTitleCentred, "Path of Samekh"},
-        {{"lblSphereName", 3960, 3600}, Kind::Label, &kSphereName},
-        {{"lblSphereDesc", 120, 3960, 8175, 2655}, Kind::Label, &kPortrait},
+        {{"lblSphereName", 3960, 3600}, Kind::Label, &kSphereName, "", &m_lblSphereName},
+        {{"lblSphereDesc", 120, 3960, 8175, 2655}, Kind::Label, &kPortrait, "", &m_lblSphereDesc},
         {{"Label33", 480, 6840},
          Kind::Label,
          &kHelpPrompt,
          "Move Your Mouse Over The Sephiroths To Know More About Sephiroths"},
     };
     build(page, controls);
-
-    m_lblSunSignDesc = page->findChild<QLabel *>(QStringLiteral("lblSunSignDesc"));
-    m_lblSphereName = page->findChild<QLabel *>(QStringLiteral("lblSphereName"));
-    m_lblSphereDesc = page->findChild<QLabel *>(QStringLiteral("lblSphereDesc"));
     setCaption(m_lblSunSignDesc, placeholderPortrait());
 }
 
 void DisplayWindow::Form_Load()
 {
-    place(this, {
-                    {"ImgMoveMouseButton", 240, 5160},
-                    {"lblMoveMouseButton", 0, 5640},
-                });
-    m_ssTab1->setCurrentIndex(0);
+    const TreeOfLife::Hint hint = m_tree->hint();
+    place(hint.image, {"ImgMoveMouseButton", 240, 5160});
+    place(hint.caption, {"lblMoveMouseButton", 0, 5640});
+    m_tabs->setCurrentIndex(0);
 }
 
 void DisplayWindow::ShowSphereInfo(qint16 index)
 {
-    if (auto *hint = findChild<QWidget *>(QStringLiteral("ImgMoveMouseButton")))
-        hint->hide();
-    if (auto *hint = findChild<QWidget *>(QStringLiteral("lblMoveMouseButton")))
-        hint->hide();
-    if (index < 0 || index >= qint16(kSphereHelp.size()))
+    const TreeOfLife::Hint hint = m_tree->hint();
+    hint.image->hide();
+    hint.caption->hide();
+    if (index < 0 || index >= kSphereCount)
         return;
-    const SphereHelp &help = kSphereHelp[std::size_t(index)];
-    setCaption(m_lblSphereDesc, readingTexts().sphere[std::size_t(help.text)]);
-    setCaption(m_lblSphereName, QLatin1StringView(help.name));
+    const SphereRow &sphere = SphereTable[std::size_t(index)];
+    setCaption(m_lblSphereDesc, readingTexts().sphere[std::size_t(sphere.text)]);
+    setCaption(m_lblSphereName, QLatin1StringView(sphere.name));
 }
 
 void DisplayWindow::ClearSphereInfo()

@@ -23,8 +23,8 @@ class DisplayWindow : public QWidget
 public:
     explicit DisplayWindow(QWidget *parent = nullptr);
 
-    TreeOfLife *treeOfLife() const { return m_frame2; }
-    TabControl *tabs() const { return m_ssTab1; }
+    TreeOfLife *treeOfLife() const { return m_tree; }
+    TabControl *tabs() const { return m_tabs; }
 
 public slots:
     // The sphere help: the name and text of sphere index (SephiraIndex, Daat 10) into the help
@@ -52,9 +52,9 @@ private:
     void buildSunSignPage(QWidget *page);
     void Form_Load();
 
-    GroupFrame *m_frame1 = nullptr;
-    TreeOfLife *m_frame2 = nullptr;
-    TabControl *m_ssTab1 = nullptr;
+    GroupFrame *m_treeFrame = nullptr;
+    TreeOfLife *m_tree = nullptr;
+    TabControl *m_tabs = nullptr;
     QWidget *m_picSplit = nullptr;
     QWidget *m_picSplitTwo = nullptr;
     QWidget *m_picSplitThree = nullptr;

@@ -8,20 +8,11 @@ namespace Zorvane {
 
 namespace {
 
-template <typename Table, typename Field, typename Name>
-const char *find(const Table &table, Field field, Name name)
-{
-    for (const auto &row : table) {
-        if (row.field == field)
-            return name(row);
-    }
-    qFatal("A reading field has no control in the display's binding tables");
-}
-
 bool hasKind(const ControlsByName &display, const char *name, ControlKind kind)
 {
     switch (kind) {
     case ControlKind::Caption:
+    case ControlKind::CardPicture:
         return display.find<QLabel>(name) != nullptr;
     case ControlKind::TextPanel:
         return display.find<QPlainTextEdit>(name) != nullptr;
@@ -30,23 +21,6 @@ bool hasKind(const ControlsByName &display, const char *name, ControlKind kind)
 }
 
 } // namespace
-
-const char *controlFor(SephiraSlot slot, QString SephiraReading::*field)
-{
-    return find(kSephiraControls, field, [slot](const SephiraControl &row) {
-        return slot == SephiraSlot::One ? row.one : row.two;
-    });
-}
-
-const char *controlFor(QString PathReading::*field)
-{
-    return find(kPathControls, field, [](const PathControl &row) { return row.name; });
-}
-
-const char *controlFor(QString Reading::*field)
-{
-    return find(kSignControls, field, [](const SignControl &row) { return row.name; });
-}
 
 ControlsByName::ControlsByName(const QObject *display)
 {
@@ -86,22 +60,13 @@ QStringList missingReadingControls(const QWidget &window)
 {
     const ControlsByName display(&window);
     QStringList missing;
-    auto check = [&](const char *name, ControlKind kind) {
-        if (!hasKind(display, name, kind))
-            missing << QLatin1StringView(name);
-    };
-    for (const SephiraControl &row : kSephiraControls) {
-        check(row.one, row.kind);
-        check(row.two, row.kind);
+    for (const ReadingField &f : kReadingFields) {
+        for (int slot = 0; slot < slotCount(f); ++slot) {
+            const char *name = f.controls[std::size_t(slot)];
+            if (!hasKind(display, name, f.kind))
+                missing << QLatin1StringView(name);
+        }
     }
-    for (const PathControl &row : kPathControls)
-        check(row.name, row.kind);
-    for (const SignControl &row : kSignControls)
-        check(row.name, row.kind);
-    check(kSecondPathNameControl, ControlKind::Caption);
-    for (const char *picture : kSephiraCardPictureControls)
-        check(picture, ControlKind::Caption);
-    check(kPathCardPictureControl, ControlKind::Caption);
     return missing;
 }
 

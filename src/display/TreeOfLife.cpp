@@ -30,30 +30,32 @@ constexpr int kLeaderLineWidth = 2;
 
 struct Sphere
 {
+    int index;
     double circleLeft;
     double circleTop;
-    const char *caption; // the blanks decide where the caption breaks
+    const char *number; // with the blanks around it, which decide where the caption breaks
     double labelLeft;
     double labelWidth;
 };
 
-// By sphere index: the Sephira's number minus one, Daat last.
-constexpr std::array<Sphere, kDiagramSpheres> kSpheres{{
-    {1560, 120, "   1   Keter", 1560, 735},
-    {2760, 1080, " 2 Chokmah", 2640, 975},
-    {360, 1080, "     3     Binah", 360, 735},
-    {2760, 2520, " 4 Chesed", 2760, 735},
-    {360, 2520, "5 Gevurah", 240, 855},
-    {1560, 3600, "6 Tiphereth", 1440, 975},
-    {2760, 4560, " 7 Netzach", 2640, 975},
-    {360, 4560, "    8    Hod", 360, 735},
-    {1560, 5520, " 9  Yesod", 1560, 735},
-    {1560, 6600, " 10 Malkhuth", 1440, 945},
-    {1560, 1560, "         Daat", 1560, 735},
+// By sphere index: the Sephira's number minus one, Daat last. The caption is the number followed
+// by the sphere's name.
+constexpr std::array<Sphere, kSphereCount> kSpheres{{
+    {0, 1560, 120, "   1   ", 1560, 735},
+    {1, 2760, 1080, " 2 ", 2640, 975},
+    {2, 360, 1080, "     3     ", 360, 735},
+    {3, 2760, 2520, " 4 ", 2760, 735},
+    {4, 360, 2520, "5 ", 240, 855},
+    {5, 1560, 3600, "6 ", 1440, 975},
+    {6, 2760, 4560, " 7 ", 2640, 975},
+    {7, 360, 4560, "    8    ", 360, 735},
+    {8, 1560, 5520, " 9  ", 1560, 735},
+    {9, 1560, 6600, " 10 ", 1440, 945},
+    {kDaatIndex, 1560, 1560, "         ", 1560, 735},
 }};
-constexpr int kKeter = 0;
-constexpr int kDaat = 10;
-constexpr int kMalkhuth = 9;
+static_assert(keyedByPosition(kSpheres, [](const Sphere &s) { return s.index; }));
+constexpr int kKeter = sephiraIndexOf(Sephira::Keter);
+constexpr int kMalkhuth = sephiraIndexOf(Sephira::Malkhuth);
 
 struct Segment
 {
@@ -64,20 +66,46 @@ struct Segment
     double y2;
 };
 
-// Rim to rim; named by the Sephira numbers they join, lower first.
-constexpr std::array<Segment, 22> kPathLines{{
-    {"ln12", 2160, 600, 3000, 1080},   {"ln13", 1800, 480, 720, 1200},
-    {"ln16", 1920, 720, 1920, 3600},   {"ln23", 960, 1440, 2760, 1440},
-    {"ln24", 3240, 1680, 3240, 2640},  {"ln26", 3000, 1560, 1920, 3840},
-    {"ln35", 600, 1560, 600, 2640},    {"ln36", 840, 1560, 1800, 3600},
-    {"ln45", 960, 2760, 2760, 2760},   {"ln46", 2880, 2880, 2040, 3720},
-    {"ln47", 3240, 3120, 3240, 4680},  {"ln56", 960, 2880, 1800, 3720},
-    {"ln58", 600, 3000, 600, 4680},    {"ln67", 2160, 4080, 2880, 4800},
-    {"ln68", 1680, 4080, 960, 4800},   {"ln69", 1920, 4200, 1920, 5520},
-    {"ln78", 1080, 4800, 2880, 4800},  {"ln79", 2880, 5040, 2160, 5640},
-    {"ln710", 3120, 5040, 2160, 6720}, {"ln89", 960, 5040, 1680, 5760},
-    {"ln810", 720, 5040, 1680, 6720},  {"ln910", 1920, 6120, 1920, 6600},
+// A path of the Tree between the Sephiroth of two numbers, lower first, drawn rim to rim.
+struct PathLine
+{
+    int from;
+    int to;
+    double x1;
+    double y1;
+    double x2;
+    double y2;
+};
+
+constexpr std::array<PathLine, kPathLineCount> kPathLines{{
+    {1, 2, 2160, 600, 3000, 1080},   {1, 3, 1800, 480, 720, 1200},   {1, 6, 1920, 720, 1920, 3600},
+    {2, 3, 960, 1440, 2760, 1440},   {2, 4, 3240, 1680, 3240, 2640}, {2, 6, 3000, 1560, 1920, 3840},
+    {3, 5, 600, 1560, 600, 2640},    {3, 6, 840, 1560, 1800, 3600},  {4, 5, 960, 2760, 2760, 2760},
+    {4, 6, 2880, 2880, 2040, 3720},  {4, 7, 3240, 3120, 3240, 4680}, {5, 6, 960, 2880, 1800, 3720},
+    {5, 8, 600, 3000, 600, 4680},    {6, 7, 2160, 4080, 2880, 4800}, {6, 8, 1680, 4080, 960, 4800},
+    {6, 9, 1920, 4200, 1920, 5520},  {7, 8, 1080, 4800, 2880, 4800}, {7, 9, 2880, 5040, 2160, 5640},
+    {7, 10, 3120, 5040, 2160, 6720}, {8, 9, 960, 5040, 1680, 5760},  {8, 10, 720, 5040, 1680, 6720},
+    {9, 10, 1920, 6120, 1920, 6600},
 }};
+
+constexpr int pathLineIndex(int from, int to)
+{
+    for (std::size_t i = 0; i < kPathLines.size(); ++i) {
+        if (kPathLines[i].from == std::min(from, to) && kPathLines[i].to == std::max(from, to))
+            return int(i);
+    }
+    return -1;
+}
+
+constexpr bool everySignHasItsPath()
+{
+    for (const SignRow &row : SignTable) {
+        if (pathLineIndex(sephiraNumber(row.one), sephiraNumber(row.two)) < 0)
+            return false;
+    }
+    return true;
+}
+static_assert(everySignHasItsPath(), "a sign's two Sephiroth must be joined by a path line");
 
 struct PathName
 {
@@ -103,28 +131,29 @@ constexpr std::array<PathName, 12> kPathNames{{
     {"Label22", "Path of Qoph", 3720, 6000, {"Line11", 2520, 6120, 3600, 6120}},
 }};
 
+// Where each sign's trump is named beside its path; the label is named after the sign.
 struct Trump
 {
-    const char *label;
-    const char *caption;
+    SunSign sign;
     double left;
     double top;
 };
 
-constexpr std::array<Trump, 12> kTrumps{{
-    {"lblAries", "The Emperor", 2040, 2280},
-    {"lblTaurus", "The Hierophant", 2880, 1920},
-    {"lblGemini", "The Lovers", 720, 2280},
-    {"lblCancer", "The Chariot", 0, 2040},
-    {"lblLeo", "Strength", 1800, 2640},
-    {"lblVirgo", "The Hermit", 2280, 3120},
-    {"lblLibra", "Justice", 960, 3120},
-    {"lblScorpio", "Death", 2160, 4320},
-    {"lblSagittarius", "Temperance", 1320, 5040},
-    {"lblCapricorn", "The Devil", 840, 4320},
-    {"lblAquarius", "The Star", 2040, 5280},
-    {"lblPisces", "The Moon", 2040, 6240},
+constexpr std::array<Trump, kSignCount> kTrumps{{
+    {SunSign::Aries, 2040, 2280},
+    {SunSign::Taurus, 2880, 1920},
+    {SunSign::Gemini, 720, 2280},
+    {SunSign::Cancer, 0, 2040},
+    {SunSign::Leo, 1800, 2640},
+    {SunSign::Virgo, 2280, 3120},
+    {SunSign::Libra, 960, 3120},
+    {SunSign::Scorpio, 2160, 4320},
+    {SunSign::Sagittarius, 1320, 5040},
+    {SunSign::Capricorn, 840, 4320},
+    {SunSign::Aquarius, 2040, 5280},
+    {SunSign::Pisces, 2040, 6240},
 }};
+static_assert(keyedByPosition(kTrumps, [](const Trump &t) { return t.sign; }));
 
 // The diagram as assistive technology sees it: while it has the focus, the focus lies on the
 // sphere the keyboard stands on, whose label is named for the sphere and described by its help.
@@ -149,7 +178,7 @@ QAccessibleInterface *treeAccessible(const QString &className, QObject *object)
     return nullptr;
 }
 
-QLineF pixelLine(const Segment &s)
+template <typename Line> QLineF pixelLine(const Line &s)
 {
     return QLineF(twips(s.x1), twips(s.y1), twips(s.x2), twips(s.y2));
 }
@@ -177,22 +206,25 @@ void TreeOfLife::buildShapes()
 {
     // Painted back to front: path lines, the numbered spheres over their ends, the leader lines,
     // and Daat, whose opaque circle hides the part of ln16 behind it.
-    for (const Segment &s : kPathLines)
-        m_paintOrder.append(new DiagramItem(QLatin1StringView(s.name), pixelLine(s), kPathLineWidth,
-                                            kDiagramGrey, this));
-    for (int i = 0; i < kDiagramSpheres; ++i) {
+    for (std::size_t i = 0; i < kPathLines.size(); ++i) {
+        const PathLine &l = kPathLines[i];
+        const QString name = u"ln" + QString::number(l.from) + QString::number(l.to);
+        m_pathLines[i] = new DiagramItem(name, pixelLine(l), kPathLineWidth, kDiagramGrey, this);
+        m_paintOrder.append(m_pathLines[i]);
+    }
+    for (int i = 0; i < kSphereCount; ++i) {
         const Sphere &s = kSpheres[std::size_t(i)];
         const QRectF box(twipsRect(s.circleLeft, s.circleTop, kCircleWidth, kCircleHeight));
         m_circles[std::size_t(i)] =
             new DiagramItem(QStringLiteral("ShpCircle(%1)").arg(i), box, kDiagramGrey,
-                            i == kDaat ? kCyan : QColor(), this);
-        if (i != kDaat)
+                            i == kDaatIndex ? kCyan : QColor(), this);
+        if (i != kDaatIndex)
             m_paintOrder.append(m_circles[std::size_t(i)]);
     }
     for (const PathName &p : kPathNames)
         m_paintOrder.append(new DiagramItem(QLatin1StringView(p.leader.name), pixelLine(p.leader),
                                             kLeaderLineWidth, kLeaderGreen, this));
-    m_paintOrder.append(m_circles[kDaat]);
+    m_paintOrder.append(m_circles[kDaatIndex]);
 
     for (DiagramItem *item : std::as_const(m_paintOrder))
         connect(item, &DiagramItem::colorChanged, this, qOverload<>(&QWidget::update));
@@ -209,9 +241,12 @@ void TreeOfLife::buildLabels()
 
     const LabelStyle trump{kWhite, 8.25, true};
     for (const Trump &t : kTrumps) {
-        QLabel *l = newLabel(this, QLatin1StringView(t.label), trump, QLatin1StringView(t.caption));
-        place(l, {t.label, t.left, t.top});
+        const QString name = u"lbl" + sunSignName(t.sign);
+        const char *card = pathRowOf(signRowOf(t.sign).path).card;
+        QLabel *l = newLabel(this, name, trump, QLatin1StringView(card));
+        l->move(twips(t.left), twips(t.top));
         l->hide();
+        m_trumps[std::size_t(t.sign)] = l;
     }
 
     const LabelStyle sphere{kCyan, 8.25, true, false, Qt::AlignHCenter, false};
@@ -219,20 +254,21 @@ void TreeOfLife::buildLabels()
     const QCursor hand = handCursor();
     const auto makeSphereLabel = [&](int i) {
         const Sphere &s = kSpheres[std::size_t(i)];
-        const QString caption = QLatin1StringView(s.caption);
-        QLabel *l = newLabel(this, QStringLiteral("lblClick(%1)").arg(i), sphere, caption);
+        const QString name = sphereName(i);
+        QLabel *l = newLabel(this, QStringLiteral("lblClick(%1)").arg(i), sphere,
+                             QLatin1StringView(s.number) + name);
         // Spoken by the Sephira's name alone; the blanks and the number only place the caption.
-        l->setAccessibleName(caption.section(u' ', -1));
+        l->setAccessibleName(name);
         l->setGeometry(twipsRect(s.labelLeft, s.circleTop, s.labelWidth, kCircleHeight));
         l->setCursor(hand);
         l->setMouseTracking(true);
         l->installEventFilter(this);
         m_sphereLabels[std::size_t(i)] = l;
     };
-    for (int i = 0; i < kDaat; ++i)
+    for (int i = 0; i < kDaatIndex; ++i)
         makeSphereLabel(i);
 
-    // The hint; Form_Load places it.
+    // The hint; the display places it.
     auto *hintImage = new QLabel(this);
     hintImage->setObjectName(QStringLiteral("ImgMoveMouseButton"));
     hintImage->setAccessibleName(QStringLiteral("Pointing hand"));
@@ -245,26 +281,44 @@ void TreeOfLife::buildLabels()
                                  QStringLiteral("Move Your Mouse Button"));
     hintLabel->resize(twips(1215), twips(375));
     hintLabel->hide();
+    m_hintImage = hintImage;
+    m_hintCaption = hintLabel;
 
     // Daat's label lies in front of everything.
-    makeSphereLabel(kDaat);
+    makeSphereLabel(kDaatIndex);
 }
 
 DiagramItem *TreeOfLife::circle(int index) const
 {
-    if (index < 0 || index >= kDiagramSpheres)
+    if (index < 0 || index >= kSphereCount)
         return nullptr;
     return m_circles[std::size_t(index)];
 }
 
-DiagramItem *TreeOfLife::item(const QString &name) const
+void TreeOfLife::showTrump(SunSign sign)
 {
-    return findChild<DiagramItem *>(name, Qt::FindDirectChildrenOnly);
+    if (QLabel *label = m_trumps[std::size_t(sign)])
+        label->show();
+}
+
+void TreeOfLife::highlightSphere(Sephira sephira)
+{
+    if (DiagramItem *c = circle(sephiraIndexOf(sephira)))
+        c->setColor(kHighlight);
+}
+
+void TreeOfLife::highlightPath(Sephira one, Sephira two)
+{
+    const int line = pathLineIndex(sephiraNumber(one), sephiraNumber(two));
+    if (line < 0)
+        return;
+    if (DiagramItem *l = m_pathLines[std::size_t(line)])
+        l->setColor(kHighlight);
 }
 
 QLabel *TreeOfLife::sphereLabel(int index) const
 {
-    if (index < 0 || index >= kDiagramSpheres)
+    if (index < 0 || index >= kSphereCount)
         return nullptr;
     return m_sphereLabels[std::size_t(index)];
 }
@@ -300,7 +354,7 @@ int TreeOfLife::nearestSphere(int right, int down) const
     const Sphere &from = kSpheres[std::size_t(m_current)];
     int best = m_current;
     std::tuple<double, double> bestDistance{};
-    for (int i = 0; i < kDiagramSpheres; ++i) {
+    for (int i = 0; i < kSphereCount; ++i) {
         const Sphere &to = kSpheres[std::size_t(i)];
         const double dx = to.circleLeft - from.circleLeft;
         const double dy = to.circleTop - from.circleTop;
@@ -398,7 +452,7 @@ void TreeOfLife::mouseMoveEvent(QMouseEvent *event)
 bool TreeOfLife::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
-        for (int i = 0; i < kDiagramSpheres; ++i) {
+        for (int i = 0; i < kSphereCount; ++i) {
             if (watched == m_sphereLabels[std::size_t(i)]) {
                 emit sphereLabelMouseMove(qint16(i));
                 return true;

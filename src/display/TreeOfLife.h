@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ReadingTables.h"
+#include "SunSign.h"
+
 #include <QColor>
 #include <QList>
 #include <QPointer>
@@ -13,7 +16,7 @@ namespace Zorvane {
 
 class DiagramItem;
 
-inline constexpr int kDiagramSpheres = 11;
+inline constexpr int kPathLineCount = 22;
 
 // Frame2: the Tree of Life, drawn from fixed tables. Spheres and paths are painted on this one
 // surface in their stacking order, each kept as a DiagramItem child named for the design; the
@@ -29,9 +32,21 @@ public:
 
     // ShpCircle(index); nullptr outside 0..10.
     DiagramItem *circle(int index) const;
-    // A circle or line by its design name (ShpCircle(9), ln710, Line3).
-    DiagramItem *item(const QString &name) const;
     QLabel *sphereLabel(int index) const;
+
+    // What a reading marks: the sign's trump beside its path, and its Sephiroth and the path
+    // between them in the highlight colour.
+    void showTrump(SunSign sign);
+    void highlightSphere(Sephira sephira);
+    void highlightPath(Sephira one, Sephira two);
+
+    // The pointing hand and its caption, hidden until the display places them.
+    struct Hint
+    {
+        QLabel *image;
+        QLabel *caption;
+    };
+    Hint hint() const { return {m_hintImage, m_hintCaption}; }
 
     // Whether a point lies on the bare background, clear of every shape and line.
     bool isBackground(const QPoint &pos) const;
@@ -65,8 +80,12 @@ private:
     int nearestSphere(int right, int down) const;
 
     QList<QPointer<DiagramItem>> m_paintOrder; // back to front
-    std::array<QPointer<DiagramItem>, kDiagramSpheres> m_circles{};
-    std::array<QPointer<QLabel>, kDiagramSpheres> m_sphereLabels{};
+    std::array<QPointer<DiagramItem>, kSphereCount> m_circles{};
+    std::array<QPointer<QLabel>, kSphereCount> m_sphereLabels{};
+    std::array<QPointer<DiagramItem>, kPathLineCount> m_pathLines{};
+    std::array<QPointer<QLabel>, kSignCount> m_trumps{};
+    QLabel *m_hintImage = nullptr;
+    QLabel *m_hintCaption = nullptr;
     int m_current = 0;
 };
 

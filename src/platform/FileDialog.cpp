@@ -53,17 +53,19 @@ public:
             return;
         }
         if (!QFileInfo(info.absolutePath()).isDir()) {
-            MessageBox::information(this, tr("%1\nThe folder does not exist.\nCheck the folder "
-                                             "name and try again.")
-                                              .arg(QDir::toNativeSeparators(info.absolutePath())));
+            MessageBox::information(
+                this, QStringLiteral("%1\nThe folder does not exist.\nCheck the folder "
+                                     "name and try again.")
+                          .arg(QDir::toNativeSeparators(info.absolutePath())));
             return;
         }
         constexpr QFile::Permissions anyWrite =
             QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
         if (info.exists() && (!info.isWritable() || !(info.permissions() & anyWrite))) {
-            MessageBox::information(this, tr("%1\nThis file is set to read-only.\nTry again "
-                                             "with a different file name.")
-                                              .arg(QDir::toNativeSeparators(file)));
+            MessageBox::information(this,
+                                    QStringLiteral("%1\nThis file is set to read-only.\nTry again "
+                                                   "with a different file name.")
+                                        .arg(QDir::toNativeSeparators(file)));
             return;
         }
         QFileDialog::accept();

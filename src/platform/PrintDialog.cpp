@@ -5,7 +5,6 @@
 #include "FileReplacement.h"
 #include "MessageBox.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -50,10 +49,9 @@ void refuseOutputThatIsNotAFile(QPrintDialog &dialog)
         const QString path = fileName->text();
         if (fileName->isEnabled() && ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
             !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
-            MessageBox::critical(
-                &dialog, QCoreApplication::translate("Zorvane::ReportWindow",
-                                                     "The report could not be printed to\n%1\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), notARegularFileReason()));
+            MessageBox::critical(&dialog,
+                                 QStringLiteral("The report could not be printed to\n%1\n\n%2")
+                                     .arg(QDir::toNativeSeparators(path), notARegularFileReason()));
             return;
         }
         QMetaObject::invokeMethod(&dialog, "_q_checkFields");

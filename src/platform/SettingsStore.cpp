@@ -14,14 +14,6 @@ namespace Zorvane {
 
 namespace {
 
-// Named explicitly rather than taken from QCoreApplication, so that every caller reaches the
-// same file and it never lands under "Unknown Organization".
-QSettings openStore()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zorvane"),
-                     QStringLiteral("zorvane"));
-}
-
 bool isRegularOrMissing(const QString &path)
 {
     struct stat st
@@ -41,15 +33,6 @@ QString settingsFolder()
     return QFileInfo(probe.fileName()).path();
 }
 
-// A pipe in place of the file would freeze start-up: the program's file and the shared fallback
-// file beside it must be regular files or missing.
-bool usable()
-{
-    const QString folder = settingsFolder();
-    return isRegularOrMissing(folder + QStringLiteral("/zorvane/zorvane.conf")) &&
-           isRegularOrMissing(folder + QStringLiteral("/zorvane.conf"));
-}
-
 // Without a home (HOME unset, as for some services) Qt would put the folder at the root of the
 // file system; nothing is written there.
 bool hasHome()
@@ -63,25 +46,50 @@ constexpr int kLockWaitMs = 500;
 
 } // namespace
 
-bool SettingsStore::isUsable()
+template <> SettingsStore &Seam<SettingsStore>::production()
 {
-    return usable();
+    static FileSettingsStore store;
+    return store;
 }
 
-QString SettingsStore::value(const QString &section, const QString &key)
+QString FileSettingsStore::folder() const
+{
+    return m_folder.isEmpty() ? settingsFolder() : m_folder;
+}
+
+// The user's store is named explicitly rather than taken from QCoreApplication, so that every
+// caller reaches the same file and it never lands under "Unknown Organization".
+std::unique_ptr<QSettings> FileSettingsStore::open() const
+{
+    if (m_folder.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("zorvane"), QStringLiteral("zorvane"));
+    return std::make_unique<QSettings>(path(), QSettings::IniFormat);
+}
+
+// A pipe in place of the file would freeze start-up: the program's file and the shared fallback
+// file beside it must be regular files or missing.
+bool FileSettingsStore::usable() const
+{
+    const QString root = folder();
+    return isRegularOrMissing(root + QStringLiteral("/zorvane/zorvane.conf")) &&
+           isRegularOrMissing(root + QStringLiteral("/zorvane.conf"));
+}
+
+QString FileSettingsStore::read(const QString &section, const QString &key) const
 {
     if (!usable())
         return {};
-    QSettings store = openStore();
-    store.beginGroup(section);
-    return store.value(key).toString();
+    const std::unique_ptr<QSettings> store = open();
+    store->beginGroup(section);
+    return store->value(key).toString();
 }
 
-bool SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
+bool FileSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    if (!usable() || !hasHome())
+    if (!usable() || (m_folder.isEmpty() && !hasHome()))
         return false;
-    const QString file = fileName();
+    const QString file = path();
     if (!QDir().mkpath(QFileInfo(file).path()))
         return false;
     {
@@ -89,17 +97,17 @@ bool SettingsStore::setValue(const QString &section, const QString &key, const Q
         if (!lock.tryLock(kLockWaitMs))
             return false;
     }
-    QSettings store = openStore();
-    store.beginGroup(section);
-    store.setValue(key, value);
-    store.endGroup();
-    store.sync();
-    return store.status() == QSettings::NoError;
+    const std::unique_ptr<QSettings> store = open();
+    store->beginGroup(section);
+    store->setValue(key, value);
+    store->endGroup();
+    store->sync();
+    return store->status() == QSettings::NoError;
 }
 
-QString SettingsStore::fileName()
+QString FileSettingsStore::path() const
 {
-    return settingsFolder() + QStringLiteral("/zorvane/zorvane.conf");
+    return folder() + QStringLiteral("/zorvane/zorvane.conf");
 }
 
 QtDialogStateInMemory::QtDialogStateInMemory() : m_folder(settingsFolder())

@@ -16,14 +16,11 @@
 #include "WindowPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -48,47 +45,6 @@ constexpr double kPrintMarginTwips = 2.0 / 2.54 * 1440;
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kBlankLine = kCrLf + kCrLf;
-
-// A label run and the value run after it, read back from the display through its binding.
-struct SephiraReportRow
-{
-    const char *label;
-    QString SephiraReading::*field;
-};
-
-struct PathReportRow
-{
-    const char *label;
-    QString PathReading::*field;
-};
-
-// After the Sephira's own name, which heads the block.
-const SephiraReportRow kSephiraRows[] = {
-    {"About Your Archangel :- ", &SephiraReading::AngelDesc},
-    {"Sphere Sign :- ", &SephiraReading::SphereSign},
-    {"Position In Tree Of Life :- ", &SephiraReading::Position},
-    {"Planetary Ruler :- ", &SephiraReading::PlanetaryRuler},
-    {"Archangel :- ", &SephiraReading::Archangel},
-    {"Lucky Day :- ", &SephiraReading::LuckyDay},
-    {"Color  :- ", &SephiraReading::Color},
-    {"Wood  :- ", &SephiraReading::Wood},
-    {"Keyword  :- ", &SephiraReading::Keyword},
-    {"Metal  :- ", &SephiraReading::Metal},
-    {"Tarot Cards Associated With Sephiroths :- ", &SephiraReading::CardName},
-    {"More About Card :- ", &SephiraReading::CardDesc},
-};
-
-// After the path's name, which heads the block.
-const PathReportRow kPathRows[] = {
-    {"Hebrew Letter  :- ", &PathReading::HebrewLetter},
-    {"Location :- ", &PathReading::Location},
-    {"Corresponding Planet :- ", &PathReading::Planet},
-    {"Yetsiratic Attribution :- ", &PathReading::YetsiraticAttribution},
-    {"Color :- ", &PathReading::Color},
-    {"Element :- ", &PathReading::Element},
-    {"Tarot Cards Associated With The Paths :- ", &PathReading::CardName},
-    {"More About Card :- ", &PathReading::CardDesc},
-};
 
 // Appends runs through one cursor, each in its own character format. Values are read back from
 // the display's controls by name; a control that cannot be read drops its run and no other.
@@ -237,7 +193,7 @@ QString printToPdf(const QTextEdit &box, const QPrinter &printer, const QString 
     if (!out.flush() || out.error() != QFileDevice::NoError)
         return out.errorString();
     if (!pdfIsComplete(out))
-        return QCoreApplication::translate("ReportWindow", "The file was cut short.");
+        return QStringLiteral("The file was cut short.");
     out.close();
     if (!target.commit())
         return target.errorString();
@@ -267,7 +223,8 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
     setAutoFillBackground(true);
     setFixedSize(twips(7680), twips(7575));
 
-    m_label14 = new ClickableLabel(tr("Discuss Your Reading In The Zorvane Forum"), this);
+    m_label14 =
+        new ClickableLabel(QStringLiteral("Discuss Your Reading In The Zorvane Forum"), this);
     m_label14->setObjectName(QStringLiteral("Label14"));
     m_label1 = new ClickableLabel(
         QStringLiteral("Click Here To Visit ") + kSiteAddress + QStringLiteral(" Now"), this);
@@ -369,27 +326,39 @@ void ReportWindow::compose(const ReportSources &sources)
     c.label(QStringLiteral("Date Of Birth :- "));
     c.value(sources.monthText + u'/' + sources.dayText + u'/' + sources.yearText + kBlankLine);
 
-    c.label(QStringLiteral("Attributes Of Sephiroths  Associated With Your Sun Sign") + kBlankLine);
-    for (const SephiraSlot slot : {SephiraSlot::One, SephiraSlot::Two}) {
-        c.labelFromControl(controlFor(slot, &SephiraReading::Head), QStringLiteral(" :- "));
-        c.valueFromControl(controlFor(slot, &SephiraReading::SphereDesc), kBlankLine);
-        for (const SephiraReportRow &row : kSephiraRows) {
-            c.label(QLatin1StringView(row.label));
-            c.valueFromControl(controlFor(slot, row.field), kBlankLine);
+    // Block by block, a Sephira's values once for each slot. Every value is followed by a blank
+    // line except the last, which the closing line follows directly.
+    const ReadingField *last = nullptr;
+    for (const ReadingField &f : kReadingFields) {
+        if (f.report != ReportRun::Omitted)
+            last = &f;
+    }
+    for (const ReadingBlock part :
+         {ReadingBlock::Sephiroth, ReadingBlock::Path, ReadingBlock::SunSign}) {
+        c.label(QLatin1StringView(kBlockCaptions[std::size_t(part)]) + kBlankLine);
+        const int slotCount = part == ReadingBlock::Sephiroth ? 2 : 1;
+        for (int slot = 0; slot < slotCount; ++slot) {
+            for (const ReadingField &f : kReadingFields) {
+                if (blockOf(f) != part)
+                    continue;
+                const char *control = f.controls[std::size_t(slot)];
+                const QString &after = &f == last ? kCrLf : kBlankLine;
+                switch (f.report) {
+                case ReportRun::Omitted:
+                    break;
+                case ReportRun::Heading:
+                    c.labelFromControl(control, QStringLiteral(" :- "));
+                    break;
+                case ReportRun::Labelled:
+                    c.label(QLatin1StringView(f.reportLabel));
+                    [[fallthrough]];
+                case ReportRun::Lead:
+                    c.valueFromControl(control, after);
+                    break;
+                }
+            }
         }
     }
-
-    c.label(QStringLiteral("Attributes Of The Path  Associated with Your Sun Sign") + kBlankLine);
-    c.labelFromControl(controlFor(&PathReading::Name), QStringLiteral(" :- "));
-    c.valueFromControl(controlFor(&PathReading::Description), kBlankLine);
-    for (const PathReportRow &row : kPathRows) {
-        c.label(QLatin1StringView(row.label));
-        c.valueFromControl(controlFor(row.field), kBlankLine);
-    }
-
-    c.label(QStringLiteral("About Your Sun Sign And Sephiroths ") + kBlankLine);
-    c.label(QStringLiteral("SunSignName :- "));
-    c.valueFromControl(controlFor(&Reading::SunSignDesc), kCrLf);
     c.value(reportGeneratedBy() + kCrLf);
     if (!sources.closingNote.isEmpty())
         c.plain(kCrLf + sources.closingNote + kCrLf);
@@ -400,13 +369,13 @@ void ReportWindow::compose(const ReportSources &sources)
 
 void ReportWindow::cmdSave_Click()
 {
-    const QString path = FileDialog::getSaveFileName(
-        this, kAppTitle, QStringLiteral("Zorvane (*.zvr)"), QStringLiteral("zvr"));
+    const QString path =
+        FileDialog::getSaveFileName(this, kAppTitle, kReadingFileFilter, kReadingFileSuffix);
     if (path.isEmpty())
         return;
     const FileResult saved = writeReadingFile(path, m_birthData);
     if (!saved.ok)
-        MessageBox::critical(this, tr("The reading could not be saved as\n%1\n\n%2")
+        MessageBox::critical(this, QStringLiteral("The reading could not be saved as\n%1\n\n%2")
                                        .arg(QDir::toNativeSeparators(path), saved.error));
 }
 
@@ -429,7 +398,7 @@ void ReportWindow::cmdPrint_Click()
     }
     const QString failure = printToPdf(*m_rtb, printer, pdf, hasSelection);
     if (!failure.isEmpty())
-        MessageBox::critical(this, tr("The report could not be printed to\n%1\n\n%2")
+        MessageBox::critical(this, QStringLiteral("The report could not be printed to\n%1\n\n%2")
                                        .arg(QDir::toNativeSeparators(pdf), failure));
 }
 

@@ -18,8 +18,13 @@ void place(QWidget *widget, const Placement &p)
 
 void place(QWidget *root, std::initializer_list<Placement> table)
 {
-    for (const Placement &p : table)
-        place(root->findChild<QWidget *>(QLatin1StringView(p.name)), p);
+    for (const Placement &p : table) {
+        auto *widget = root->findChild<QWidget *>(QLatin1StringView(p.name));
+        // A row renamed in the table but not on its control would leave the control unplaced.
+        if (!widget)
+            qFatal("No control named %s to place", p.name);
+        place(widget, p);
+    }
 }
 
 } // namespace Zorvane

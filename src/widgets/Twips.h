@@ -38,7 +38,8 @@ struct Placement
     double height = 0;
 };
 
-// Places the named descendants of root as the table says.
+// Places the named descendants of root as the table says; a name without a control stops the
+// program.
 void place(QWidget *root, std::initializer_list<Placement> table);
 void place(QWidget *widget, const Placement &p);
 
