@@ -4,7 +4,6 @@
 #include "FileDialog.h"
 #include "MessageBox.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace Zorvane {
@@ -28,8 +27,7 @@ std::optional<std::array<QString, kReadingFileLines>> readChosenReadingFile(QWid
     }
     const ReadResult read = readReadingFile(path);
     if (!read.ok) {
-        MessageBox::critical(parent, QCoreApplication::translate(
-                                         "OpenReading", "The file\n%1\ncould not be opened.\n\n%2")
+        MessageBox::critical(parent, QStringLiteral("The file\n%1\ncould not be opened.\n\n%2")
                                          .arg(QDir::toNativeSeparators(path), read.error));
         return std::nullopt;
     }

@@ -1,6 +1,5 @@
 #include "FileReplacement.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,7 +15,7 @@ namespace Zorvane {
 
 QString notARegularFileReason()
 {
-    return QCoreApplication::translate("ReadingFile", "It is not a regular file.");
+    return QStringLiteral("It is not a regular file.");
 }
 
 FileReplacement::FileReplacement(const QString &target) : m_target(target)
