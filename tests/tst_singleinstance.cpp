@@ -140,8 +140,9 @@ void TestSingleInstance::lock_isNamedAfterTheProgram()
     QCOMPARE(instance.lockFileName(),
              m_dir->path() + u'/' + QCoreApplication::applicationName() + QStringLiteral(".lock"));
 
-    const QString userDir = SingleInstance::userLockDir();
-    QVERIFY(!userDir.isEmpty());
+    const QStringList userDirs = SingleInstance::userLockDirs();
+    QVERIFY(!userDirs.isEmpty());
+    const QString userDir = userDirs.constFirst();
     QVERIFY(QFileInfo(userDir).isDir());
     QCOMPARE(QFileInfo(userDir).ownerId(), uint(getuid()));
 }

@@ -166,12 +166,6 @@ QStringList SingleInstance::userLockDirs()
     return dirs;
 }
 
-QString SingleInstance::userLockDir()
-{
-    const QStringList dirs = userLockDirs();
-    return dirs.isEmpty() ? QString() : dirs.constFirst();
-}
-
 bool proceedAsOnlyInstance(const SingleInstance &instance)
 {
     if (instance.isFirst())

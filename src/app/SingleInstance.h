@@ -26,8 +26,6 @@ public:
     // Where the lock may live, best first: the user's runtime folder when it is the user's own
     // and writable, then a private folder (0700) under the user's cache folder.
     static QStringList userLockDirs();
-    // The first of userLockDirs(), or empty.
-    static QString userLockDir();
 
 private:
     QString m_fileName;
