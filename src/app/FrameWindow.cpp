@@ -44,10 +44,7 @@ QWidget *strip(double heightTwips, const QColor &background, QWidget *parent)
 QPushButton *barButton(const char *name, const QString &caption, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setFont(verdana(8.25, true));
-    setColors(b, Qt::black, kWhite);
-    b->setAutoDefault(false);
+    styleButton(b, name, verdana(8.25, true));
     return b;
 }
 

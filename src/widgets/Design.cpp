@@ -1,5 +1,6 @@
 #include "Design.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 namespace Zorvane {
@@ -20,6 +21,15 @@ void installFontSubstitutes()
     // the font database first; asking would make fontconfig resolve aliases at start-up.
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
                                                            QStringLiteral("Bitstream Vera Sans")});
+}
+
+void styleButton(QPushButton *button, const char *name, const QFont &font)
+{
+    button->setObjectName(QLatin1StringView(name));
+    button->setFont(font);
+    setColors(button, Qt::black, kWhite);
+    button->setAutoDefault(false);
+    button->setDefault(false);
 }
 
 void setColors(QWidget *w, const QColor &text, const QColor &background)
