@@ -5,6 +5,7 @@
 #include "FileDialog.h"
 #include "FrameWindow.h"
 #include "MessageBox.h"
+#include "NameBox.h"
 #include "Navigator.h"
 #include "ReadingFile.h"
 #include "Twips.h"
@@ -62,6 +63,8 @@ private slots:
     void window_captionSizeAndPlace();
     void controls_standWhereTheLayoutPutsThem();
     void controls_lookAsDesigned();
+    void captions_nameAndLabelTheirBoxes_data();
+    void captions_nameAndLabelTheirBoxes();
     void lists_holdDaysMonthsYears_presetToTheFirst();
     void tabOrder_andInitialFocus();
     void webLinks_bannerAndHelpMenu();
@@ -298,6 +301,47 @@ void TestEntryForm::controls_lookAsDesigned()
         QCOMPARE(b->palette().color(QPalette::Button), kWhite);
         QVERIFY2(!b->isDefault() && !b->autoDefault(), row.name);
     }
+}
+
+void TestEntryForm::captions_nameAndLabelTheirBoxes_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("boxName");
+
+    // The last caption stands over all three lists and labels none of them.
+    const struct
+    {
+        const char *caption;
+        const char *box;
+        const char *boxName;
+    } rows[] = {
+        {"lblNameCaption", "txtName", "Name"},
+        {"lblDateCaption", "cboDate", "Day of birth"},
+        {"lblMonthCaption", "cboMonth", "Month of birth"},
+        {"lblYearCaption", "cboYear", "Year of birth"},
+        {"lblDateOfBirthCaption", "", ""},
+    };
+    for (const auto &r : rows) {
+        QTest::newRow(r.caption) << QString::fromLatin1(r.caption) << QString::fromLatin1(r.box)
+                                 << QString::fromLatin1(r.boxName);
+    }
+}
+
+void TestEntryForm::captions_nameAndLabelTheirBoxes()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, box);
+    QFETCH(QString, boxName);
+
+    auto *label = m_form->findChild<QLabel *>(caption);
+    QVERIFY(label);
+    if (box.isEmpty()) {
+        QVERIFY(!label->buddy());
+        return;
+    }
+    QCOMPARE(label->buddy(), m_form->findChild<QWidget *>(box));
+    QCOMPARE(label->buddy()->accessibleName(), boxName);
 }
 
 void TestEntryForm::lists_holdDaysMonthsYears_presetToTheFirst()
@@ -602,7 +646,7 @@ void TestEntryForm::validation()
     name()->setText(nameText);
     setDate(day, month, 1900);
     child<QPushButton>("cmdProceed")->setFocus();
-    QCOMPARE(m_form->ValidateBirthData(), message.isEmpty());
+    QCOMPARE(m_form->validateBirthData(), message.isEmpty());
     if (message.isEmpty()) {
         QVERIFY(TestMessageBox::shown().isEmpty());
         return;

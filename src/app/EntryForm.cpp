@@ -8,27 +8,24 @@
 #include "Design.h"
 #include "Menus.h"
 #include "MessageBox.h"
+#include "NameBox.h"
 #include "OpenReading.h"
 #include "ShutDown.h"
 #include "Twips.h"
 #include "UpdateReminder.h"
 #include "WebLinks.h"
 #include "WindowPlacement.h"
+#include "WrappingButton.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleOptionButton>
-#include <QStylePainter>
-#include <QValidator>
 
 #include <utility>
 
@@ -36,89 +33,11 @@ namespace Zorvane {
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kLineFeed = 10;
-constexpr int kDelete = 127;
-
 const QString kWelcome = QStringLiteral(
     "Welcome to Zorvane. This software aims to give you a better idea about the relationship of "
     "your sun sign shares with the Kabbalah Tree of Life and the corresponding Tarot card.");
 const QString kInstruction =
     QStringLiteral("Enter Your Name and Date of Birth and Get Your Zorvane Reading.");
-
-// Applies the name rule to whatever an edit inserts, so that no path into the box (typing,
-// pasting, dropping, an input method) can add a refused character. Text already in the box, such
-// as a name read from a file, stays as it is until the user deletes it.
-class NameFilter : public QValidator
-{
-public:
-    using QValidator::QValidator;
-
-    State validate(QString &input, int &pos) const override
-    {
-        const qsizetype common = std::min(input.size(), m_before.size());
-        qsizetype prefix = 0;
-        while (prefix < common && input.at(prefix) == m_before.at(prefix))
-            ++prefix;
-        qsizetype suffix = 0;
-        while (suffix < common - prefix &&
-               input.at(input.size() - 1 - suffix) == m_before.at(m_before.size() - 1 - suffix))
-            ++suffix;
-        const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
-        const TextFilterResult filtered = filterNameText(inserted);
-        if (filtered.text != inserted) {
-            const qsizetype end = prefix + inserted.size();
-            if (pos > end)
-                pos -= int(inserted.size() - filtered.text.size());
-            else if (pos > prefix)
-                pos = int(prefix + filterNameText(inserted.left(pos - prefix)).text.size());
-            input = input.left(prefix) + filtered.text + input.right(suffix);
-        }
-        m_refused = m_refused || filtered.refused;
-        return Acceptable;
-    }
-
-    // The box's text after each change: what the next edit is measured against.
-    void setBefore(const QString &text) { m_before = text; }
-    bool takeRefused() { return std::exchange(m_refused, false); }
-
-private:
-    QString m_before;
-    mutable bool m_refused = false;
-};
-
-// A push button whose caption wraps within its width, as the tall Open button needs.
-class WrappingButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter p(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        p.drawControl(QStyle::CE_PushButton, option);
-        const QRect contents =
-            style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        p.drawItemText(contents.adjusted(2, 0, -2, 0),
-                       Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                       isEnabled(), text(), QPalette::ButtonText);
-    }
-};
-
-// The one local file a drag carries, when the open rule would take it; empty otherwise.
-QString draggedReadingFile(const QMimeData *data)
-{
-    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
-    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
-        return {};
-    const QString path = urls.constFirst().toLocalFile();
-    return path.endsWith(u"zvr", Qt::CaseSensitive) ? path : QString();
-}
 
 void keepNumber(qint16 &field, const QString &text)
 {
@@ -154,19 +73,6 @@ QWidget *navyStrip(QWidget *parent, const char *name)
     return w;
 }
 
-template <typename Button>
-Button *button(QWidget *parent, const char *name, const QString &caption, const QFont &font)
-{
-    auto *b = new Button(caption, parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setFont(font);
-    setColors(b, Qt::black, kWhite);
-    // No button of this form reacts to Enter.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 QComboBox *pickList(QWidget *parent, const char *name)
 {
     auto *c = new DateList(parent);
@@ -177,96 +83,6 @@ QComboBox *pickList(QWidget *parent, const char *name)
 }
 
 } // namespace
-
-NameBox::NameBox(QWidget *parent) : QLineEdit(parent)
-{
-    auto *filter = new NameFilter(this);
-    m_filter = filter;
-    setValidator(filter);
-    // An edit that the filter cut is reported once, after the box holds the filtered text.
-    connect(this, &QLineEdit::textEdited, this, [this, filter] {
-        if (filter->takeRefused() && m_refused)
-            m_refused();
-    });
-    // Text set by the program is not reported.
-    connect(this, &QLineEdit::textChanged, this, [filter](const QString &text) {
-        filter->takeRefused();
-        filter->setBefore(text);
-    });
-}
-
-void NameBox::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!draggedReadingFile(event->mimeData()).isEmpty()) {
-        event->ignore();
-        return;
-    }
-    QLineEdit::dragEnterEvent(event);
-}
-
-void NameBox::setTextAsIs(const QString &text)
-{
-    setValidator(nullptr);
-    setText(text);
-    setValidator(m_filter);
-}
-
-int NameBox::typedCode(const QKeyEvent &event)
-{
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
-        return 0;
-    const bool control = modifiers & Qt::ControlModifier;
-    switch (event.key()) {
-    case Qt::Key_Backspace:
-        // Ctrl+Backspace types DEL and Ctrl+Enter a line feed: control codes like any other,
-        // not a word deleted or a line end passed on.
-        return control ? kDelete : kBackspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return control ? kLineFeed : kEnter;
-    case Qt::Key_Delete:
-        return 0;
-    default:
-        break;
-    }
-    // Control combinations type their control code (Ctrl+C is 3, Ctrl+V is 22, Ctrl+[ is 27)
-    // whatever text the platform attaches to the event.
-    if (control) {
-        const int key = event.key();
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            return key - Qt::Key_A + 1;
-        if (key >= Qt::Key_BracketLeft && key <= Qt::Key_Underscore)
-            return key - Qt::Key_BracketLeft + 27;
-        return 0;
-    }
-    const QString text = event.text();
-    // Several characters at once (a surrogate pair, a composed sequence) are inserted as text
-    // and filtered as such.
-    return text.size() == 1 ? text.at(0).unicode() : 0;
-}
-
-void NameBox::keyPressEvent(QKeyEvent *event)
-{
-    const int code = typedCode(*event);
-    if (code == 0 || !m_keyPress) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const int result = m_keyPress(code);
-    if (result == 0) {
-        event->accept();
-        return;
-    }
-    if (result == code) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(QChar(result)),
-                      event->isAutoRepeat(), quint16(event->count()));
-    QLineEdit::keyPressEvent(&changed);
-    event->setAccepted(changed.isAccepted());
-}
 
 EntryForm::EntryForm(QWidget *parent) : QMainWindow(parent)
 {
@@ -308,60 +124,16 @@ void EntryForm::buildClient()
         l->setWordWrap(true);
     }
 
-    auto *frame3 = new QGroupBox(QStringLiteral("Your Details"), frame1);
-    frame3->setObjectName(QStringLiteral("Frame3"));
-    frame3->setFont(verdana(9, true));
-    setColors(frame3, kWhite);
-
-    const QFont captionFont = verdana(8.25, true, true);
-    for (const auto &[name, text] :
-         {std::pair{"lblNameCaption", "Name"}, std::pair{"lblDateCaption", "Date"},
-          std::pair{"lblMonthCaption", "Month"}, std::pair{"lblYearCaption", "Year"},
-          std::pair{"lblDateOfBirthCaption", "Date Of Birth"}}) {
-        label(frame3, name, QLatin1StringView(text), captionFont, kWhite)->adjustSize();
-    }
-
-    m_txtName = new NameBox(frame3);
-    m_txtName->setObjectName(QStringLiteral("txtName"));
-    m_txtName->setFont(verdana(8.25));
-    setColors(m_txtName, kDarkRed, kWhite);
-    m_txtName->setKeyPressHandler([this](int code) { return txtName_KeyPress(code); });
-    m_txtName->setRefusedHandler([this] { txtName_Refused(); });
-
-    m_cboDate = pickList(frame3, "cboDate");
-    m_cboMonth = pickList(frame3, "cboMonth");
-    m_cboYear = pickList(frame3, "cboYear");
+    buildDetails(frame1);
 
     const QFont buttonFont = verdana(9, true);
-    m_cmdOpen = button<WrappingButton>(
-        frame1, "cmdOpen", QStringLiteral("Click Here To Open Previously Saved Zorvane Reading"),
-        buttonFont);
-    m_cmdProceed = button<QPushButton>(frame1, "cmdProceed",
-                                       QStringLiteral("Get My &Zorvane Reading"), buttonFont);
-    m_cmdExit =
-        button<QPushButton>(frame5, "cmdExit", QStringLiteral("&Exit"), verdana(8.25, true));
-
-    // The boxes have no text of their own, and the lists' captions alone ("Date") say too little
-    // to name them by. The captions still label their boxes for readers that follow relations.
-    const struct
-    {
-        QWidget *box;
-        const char *caption;
-        const char *name;
-    } labelled[] = {
-        {m_txtName, "lblNameCaption", "Name"},
-        {m_cboDate, "lblDateCaption", "Day of birth"},
-        {m_cboMonth, "lblMonthCaption", "Month of birth"},
-        {m_cboYear, "lblYearCaption", "Year of birth"},
-    };
-    for (const auto &l : labelled) {
-        l.box->setAccessibleName(QLatin1StringView(l.name));
-        frame3->findChild<QLabel *>(QLatin1StringView(l.caption))->setBuddy(l.box);
-    }
-
-    // Lists keep the height their font gives them; only their width is designed.
-    for (QComboBox *c : {m_cboDate, m_cboMonth, m_cboYear})
-        c->resize(c->width(), c->sizeHint().height());
+    m_cmdOpen = new WrappingButton(
+        QStringLiteral("Click Here To Open Previously Saved Zorvane Reading"), frame1);
+    styleButton(m_cmdOpen, "cmdOpen", buttonFont);
+    m_cmdProceed = new QPushButton(QStringLiteral("Get My &Zorvane Reading"), frame1);
+    styleButton(m_cmdProceed, "cmdProceed", buttonFont);
+    m_cmdExit = new QPushButton(QStringLiteral("&Exit"), frame5);
+    styleButton(m_cmdExit, "cmdExit", verdana(8.25, true));
 
     place(client, {
                       {"Frame2", 0, 0, 7455, 615},          {"Label61", 60, 120, 7320, 585},
@@ -392,6 +164,54 @@ void EntryForm::buildClient()
 
     setCentralWidget(client);
     m_txtName->setFocus();
+}
+
+// The "Your Details" group: the name box and the three date lists with their captions.
+void EntryForm::buildDetails(QWidget *parent)
+{
+    auto *frame3 = new QGroupBox(QStringLiteral("Your Details"), parent);
+    frame3->setObjectName(QStringLiteral("Frame3"));
+    frame3->setFont(verdana(9, true));
+    setColors(frame3, kWhite);
+
+    // Captions first: they come before their boxes for readers that walk the window.
+    const QFont captionFont = verdana(8.25, true, true);
+    QList<QLabel *> captions;
+    for (const auto &[name, text] :
+         {std::pair{"lblNameCaption", "Name"}, std::pair{"lblDateCaption", "Date"},
+          std::pair{"lblMonthCaption", "Month"}, std::pair{"lblYearCaption", "Year"},
+          std::pair{"lblDateOfBirthCaption", "Date Of Birth"}}) {
+        captions.append(label(frame3, name, QLatin1StringView(text), captionFont, kWhite));
+        captions.constLast()->adjustSize();
+    }
+
+    m_txtName = new NameBox(frame3);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setFont(verdana(8.25));
+    setColors(m_txtName, kDarkRed, kWhite);
+    m_txtName->setKeyPressHandler([this](int code) { return txtName_KeyPress(code); });
+    m_txtName->setRefusedHandler([this] { txtName_Refused(); });
+
+    m_cboDate = pickList(frame3, "cboDate");
+    m_cboMonth = pickList(frame3, "cboMonth");
+    m_cboYear = pickList(frame3, "cboYear");
+    // Lists keep the height their font gives them; only their width is designed.
+    for (QComboBox *c : {m_cboDate, m_cboMonth, m_cboYear})
+        c->resize(c->width(), c->sizeHint().height());
+
+    // The boxes have no text of their own, and the lists' captions alone ("Date") say too little
+    // to name them by. The first four captions still label their boxes for readers that follow
+    // relations.
+    const std::pair<QWidget *, const char *> boxes[] = {
+        {m_txtName, "Name"},
+        {m_cboDate, "Day of birth"},
+        {m_cboMonth, "Month of birth"},
+        {m_cboYear, "Year of birth"},
+    };
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        boxes[i].first->setAccessibleName(QLatin1StringView(boxes[i].second));
+        captions.at(qsizetype(i))->setBuddy(boxes[i].first);
+    }
 }
 
 void EntryForm::buildMenus()
@@ -465,10 +285,10 @@ void EntryForm::txtName_Refused()
     MessageBox::information(this, kMsgOnlyLetters);
 }
 
-bool EntryForm::ValidateBirthData()
+bool EntryForm::validateBirthData()
 {
-    const Validation v = Zorvane::ValidateBirthData(
-        m_txtName->text(), qint16(m_cboMonth->currentIndex()), qint16(m_cboDate->currentIndex()));
+    const Validation v = ValidateBirthData(m_txtName->text(), qint16(m_cboMonth->currentIndex()),
+                                           qint16(m_cboDate->currentIndex()));
     if (v == Validation::Ok)
         return true;
     MessageBox::information(this, validationMessage(v));
@@ -479,7 +299,7 @@ bool EntryForm::ValidateBirthData()
 
 void EntryForm::cmdProceed_Click()
 {
-    if (!ValidateBirthData())
+    if (!validateBirthData())
         return;
 
     m_birthData.Name = trimBlanks(m_txtName->text());

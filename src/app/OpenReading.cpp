@@ -5,8 +5,20 @@
 #include "MessageBox.h"
 
 #include <QDir>
+#include <QMimeData>
+#include <QUrl>
 
 namespace Zorvane {
+
+namespace {
+
+// Exactly these three letters, in this case; a dot before them is not required.
+bool hasReadingFileEnding(const QString &path)
+{
+    return path.endsWith(u"zvr", Qt::CaseSensitive);
+}
+
+} // namespace
 
 std::optional<std::array<QString, kReadingFileLines>> chooseAndReadReadingFile(QWidget *parent)
 {
@@ -17,11 +29,19 @@ std::optional<std::array<QString, kReadingFileLines>> chooseAndReadReadingFile(Q
     return readChosenReadingFile(parent, path);
 }
 
+QString draggedReadingFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    const QString path = urls.constFirst().toLocalFile();
+    return hasReadingFileEnding(path) ? path : QString();
+}
+
 std::optional<std::array<QString, kReadingFileLines>> readChosenReadingFile(QWidget *parent,
                                                                             const QString &path)
 {
-    // Exactly these three letters, in this case; a dot before them is not required.
-    if (!path.endsWith(u"zvr", Qt::CaseSensitive)) {
+    if (!hasReadingFileEnding(path)) {
         MessageBox::critical(parent, QStringLiteral("Please Check The File."));
         return std::nullopt;
     }

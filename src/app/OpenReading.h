@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+class QMimeData;
 class QWidget;
 
 namespace Zorvane {
@@ -18,5 +19,8 @@ std::optional<std::array<QString, kReadingFileLines>> chooseAndReadReadingFile(Q
 // with its message, then the four lines.
 std::optional<std::array<QString, kReadingFileLines>> readChosenReadingFile(QWidget *parent,
                                                                             const QString &path);
+
+// The one local file a drag carries, when the open rule would take it; empty otherwise.
+QString draggedReadingFile(const QMimeData *data);
 
 } // namespace Zorvane

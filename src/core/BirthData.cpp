@@ -4,8 +4,6 @@ namespace Zorvane {
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
 constexpr int kBlank = 32;
 
 bool isUpper(int c)

@@ -17,6 +17,10 @@ inline const QString kMsgOnlyLetters = QStringLiteral("Please Enter only Letters
 inline const QString kMsgEnterName = QStringLiteral("Please Enter  Your Name !");
 inline const QString kMsgCorrectDate = QStringLiteral("Please Enter Correct Date of Birth !");
 
+// The two keys the name rule lets through besides letters and blanks, as character codes.
+inline constexpr int kBackspace = 8;
+inline constexpr int kEnter = 13;
+
 struct KeyFilterResult
 {
     int code = 0;         // the character to insert; 0 swallows it
