@@ -6,6 +6,7 @@
 #include "FrameWindow.h"
 #include "MessageBox.h"
 #include "NameBox.h"
+#include "NameFilter.h"
 #include "Navigator.h"
 #include "ReadingFile.h"
 #include "Twips.h"
@@ -81,6 +82,8 @@ private slots:
     void enter_triggersNoButton();
     void controlKeys_areRefusedWithTheMessage();
     void textAlreadyInTheBox_staysUntilDeleted();
+    void nameFilter_filtersOnlyWhatAnEditInserts_data();
+    void nameFilter_filtersOnlyWhatAnEditInserts();
 
     // Validation
     void validation_data();
@@ -612,6 +615,59 @@ void TestEntryForm::textAlreadyInTheBox_staysUntilDeleted()
     QTest::keyClick(box, Qt::Key_3);
     QCOMPARE(box->text(), QStringLiteral("ANN\u00c9XYZ-MARIE "));
     QCOMPARE(TestMessageBox::shown().size(), 2);
+}
+
+void TestEntryForm::nameFilter_filtersOnlyWhatAnEditInserts_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("edited");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("cursorAfter");
+    QTest::addColumn<bool>("refused");
+
+    // The box's text before the edit, the text the edit leaves with the cursor, and what the
+    // filter makes of both.
+    const struct
+    {
+        const char *row;
+        const char *before;
+        const char *edited;
+        int cursor;
+        const char *after;
+        int cursorAfter;
+        bool refused;
+    } rows[] = {
+        {"typed at the end", "AB", "ABc", 3, "ABC", 3, false},
+        {"pasted in the middle", "AD", "Ab-1cD", 5, "ABCD", 3, true},
+        {"cursor beyond the insert", "AD", "Ax9D", 4, "AXD", 3, true},
+        {"inside a run of one letter", "AA", "AaA", 2, "AAA", 2, false},
+        {"selection replaced", "ANNA", "A1A", 2, "AA", 1, true},
+        {"deletion", "ABC", "AC", 1, "AC", 1, false},
+        {"blank", "A", "A b", 3, "A B", 3, false},
+        {"old text after the insert", "\u00c92", "b\u00c92", 1, "B\u00c92", 1, false},
+        {"old text before the insert", "\u00c92", "\u00c92x", 3, "\u00c92X", 3, false},
+    };
+    for (const auto &r : rows) {
+        QTest::newRow(r.row) << QString::fromUtf8(r.before) << QString::fromUtf8(r.edited)
+                             << r.cursor << QString::fromUtf8(r.after) << r.cursorAfter
+                             << r.refused;
+    }
+}
+
+void TestEntryForm::nameFilter_filtersOnlyWhatAnEditInserts()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, edited);
+    QFETCH(int, cursor);
+
+    NameFilter filter;
+    filter.setBefore(before);
+    QCOMPARE(filter.validate(edited, cursor), QValidator::Acceptable);
+    QTEST(edited, "after");
+    QTEST(cursor, "cursorAfter");
+    QTEST(filter.takeRefused(), "refused");
+    QVERIFY(!filter.takeRefused());
 }
 
 void TestEntryForm::validation_data()
