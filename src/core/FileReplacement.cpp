@@ -13,6 +13,14 @@
 
 namespace Zorvane {
 
+bool isNonRegularFile(const QString &path)
+{
+    struct stat st
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
 QString notARegularFileReason()
 {
     return QStringLiteral("It is not a regular file.");
@@ -42,11 +50,7 @@ bool FileReplacement::failWithErrno()
 
 bool FileReplacement::open()
 {
-    const QByteArray target = QFile::encodeName(m_target);
-    struct stat st
-    {
-    };
-    if (::stat(target.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (isNonRegularFile(m_target)) {
         m_error = notARegularFileReason();
         return false;
     }

@@ -39,6 +39,9 @@ private:
     bool m_committed = false;
 };
 
+// Whether something other than a regular file stands at the path: a pipe, a device, a folder.
+bool isNonRegularFile(const QString &path);
+
 // The reason given for a target that is not a regular file.
 QString notARegularFileReason();
 

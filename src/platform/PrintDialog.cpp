@@ -7,11 +7,9 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
-
-#include <sys/stat.h>
 
 namespace Zorvane {
 
@@ -43,12 +41,8 @@ void refuseOutputThatIsNotAFile(QPrintDialog &dialog)
         !QObject::disconnect(buttons, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields())))
         return;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, fileName] {
-        struct stat st
-        {
-        };
         const QString path = fileName->text();
-        if (fileName->isEnabled() && ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
-            !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        if (fileName->isEnabled() && isNonRegularFile(path) && !QFileInfo(path).isDir()) {
             MessageBox::critical(&dialog,
                                  QStringLiteral("The report could not be printed to\n%1\n\n%2")
                                      .arg(QDir::toNativeSeparators(path), notARegularFileReason()));
