@@ -36,10 +36,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
     centreOnScreen();
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kNavy);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setBackground(this, kNavy);
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));

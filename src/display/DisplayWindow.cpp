@@ -61,14 +61,6 @@ struct Control
 constexpr double kCardWidth = 1740;
 constexpr double kCardHeight = 2280;
 
-void setBackground(QWidget *w, const QColor &color)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, color);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 QPlainTextEdit *newTextPanel(QWidget *parent, const QString &name)
 {
     auto *panel = new FocusMarked<QPlainTextEdit>(parent);
@@ -109,11 +101,7 @@ QLabel *newCardPicture(QWidget *parent, const QString &name)
     box->setLineWidth(1);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setAttribute(Qt::WA_NoMousePropagation);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    box->setPalette(pal);
-    box->setAutoFillBackground(true);
+    setColors(box, Qt::black, QApplication::palette().color(QPalette::Base));
     return box;
 }
 

@@ -217,10 +217,7 @@ ReportWindow::ReportWindow(const ReportSources &sources, QWidget *parent)
     setWindowIcon(appIcon());
     setModal(true);
     setFont(verdana(8.25));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kNavy);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setBackground(this, kNavy);
     setFixedSize(twips(7680), twips(7575));
 
     m_label14 =

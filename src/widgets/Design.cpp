@@ -32,6 +32,14 @@ void styleButton(QPushButton *button, const char *name, const QFont &font)
     button->setDefault(false);
 }
 
+void setBackground(QWidget *w, const QColor &background)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, background);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
 void setColors(QWidget *w, const QColor &text, const QColor &background)
 {
     QPalette pal = w->palette();
@@ -39,12 +47,12 @@ void setColors(QWidget *w, const QColor &text, const QColor &background)
     pal.setColor(QPalette::ButtonText, text);
     pal.setColor(QPalette::Text, text);
     if (background.isValid()) {
-        pal.setColor(QPalette::Window, background);
         pal.setColor(QPalette::Base, background);
         pal.setColor(QPalette::Button, background);
-        w->setAutoFillBackground(true);
     }
     w->setPalette(pal);
+    if (background.isValid())
+        setBackground(w, background);
 }
 
 } // namespace Zorvane

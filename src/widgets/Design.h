@@ -12,7 +12,11 @@ namespace Zorvane {
 QFont verdana(double pointSize, bool bold = false, bool underline = false);
 void installFontSubstitutes();
 
-// Sets the colour a widget draws its text (and, when given, its background) in.
+// Fills a widget's own background. The controls on it keep their faces: a page filled navy still
+// holds white text panels.
+void setBackground(QWidget *w, const QColor &background);
+
+// Sets the colour a control draws its text in and, when given, its background and its face.
 void setColors(QWidget *w, const QColor &text, const QColor &background = QColor());
 
 // Names a push button and gives it the design's look: black on white in the given font. Enter
