@@ -97,7 +97,7 @@ void TestOpenArgument::file_showsItsReading()
 
     EntryForm &form = app.entryForm();
     TestMessageBox::clearShown();
-    form.OpenReadingFile(path);
+    form.openReadingFile(path);
 
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(),
              QStringLiteral("ANNA"));
@@ -123,7 +123,7 @@ void TestOpenArgument::notEndingInZvr_isRefusedWithTheMessage()
 
     EntryForm &form = app.entryForm();
     TestMessageBox::clearShown();
-    form.OpenReadingFile(path);
+    form.openReadingFile(path);
 
     QCOMPARE(TestMessageBox::shown().size(), 1);
     QCOMPARE(TestMessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
@@ -139,7 +139,7 @@ void TestOpenArgument::missingFile_isReportedAndChangesNothing()
     auto *name = form.findChild<QLineEdit *>(QStringLiteral("txtName"));
     name->setText(QStringLiteral("MARY"));
     TestMessageBox::clearShown();
-    form.OpenReadingFile(m_dir.filePath(QStringLiteral("gone.zvr")));
+    form.openReadingFile(m_dir.filePath(QStringLiteral("gone.zvr")));
 
     QCOMPARE(TestMessageBox::shown().size(), 1);
     QCOMPARE(TestMessageBox::shown().constFirst().icon, QMessageBox::Critical);

@@ -185,7 +185,7 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
         onShown(navigator);
     // A file handed over by the file manager opens as if chosen in the open dialog.
     if (const QString path = commandLine.readingFile; !path.isEmpty())
-        QTimer::singleShot(0, &entryForm, [&entryForm, path] { entryForm.OpenReadingFile(path); });
+        QTimer::singleShot(0, &entryForm, [&entryForm, path] { entryForm.openReadingFile(path); });
     return QApplication::exec();
 }
 

@@ -315,7 +315,7 @@ void EntryForm::cmdOpen_Click()
     applyReadingFile(chooseAndReadReadingFile(this));
 }
 
-void EntryForm::OpenReadingFile(const QString &path)
+void EntryForm::openReadingFile(const QString &path)
 {
     applyReadingFile(readChosenReadingFile(this, path));
 }
@@ -356,7 +356,7 @@ void EntryForm::dropEvent(QDropEvent *event)
     // Opened once the drop has finished: the file manager is not kept waiting on a message box
     // or on the reading.
     QMetaObject::invokeMethod(
-        this, [this, path] { OpenReadingFile(path); }, Qt::QueuedConnection);
+        this, [this, path] { openReadingFile(path); }, Qt::QueuedConnection);
 }
 
 void EntryForm::closeEvent(QCloseEvent *event)

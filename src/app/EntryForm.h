@@ -37,7 +37,7 @@ public:
     void cmdProceed_Click();
     void cmdOpen_Click();
     // Opens a reading file as cmdOpen does once its dialog has given the path.
-    void OpenReadingFile(const QString &path);
+    void openReadingFile(const QString &path);
     void cmdExit_Click();
     void Label61_Click();
 
