@@ -18,7 +18,9 @@ namespace Zorvane {
 
 namespace {
 
-// The decorations of the last window the window manager framed.
+// The decorations of the last window the window manager framed. Shared by every window on
+// purpose: one not framed yet takes whichever window was framed before as its stand-in, so no
+// window, and no owner of windows, holds it; it is what the program knows of the window manager.
 QMargins g_decorations;
 
 #ifdef ZORVANE_HAVE_XCB
