@@ -18,15 +18,12 @@ public:
     Q_DISABLE_COPY_MOVE(FileReplacement)
 
     bool open();
-    // The unfinished file, for writers that open it by name or by handle.
-    QString temporaryPath() const { return m_temporary; }
+    // The unfinished file, for writers that write to it by handle.
     int handle() const { return m_fd; }
     bool write(const QByteArray &bytes);
     // Gives the new file the old one's permissions (a new one the usual ones), makes sure it is on
     // disk and puts it in the target's place.
     bool commit();
-    // Records a failure met by a writer that used the file by name or by handle.
-    void fail(const QString &reason) { m_error = reason; }
     QString errorString() const { return m_error; }
 
 private:
