@@ -15,7 +15,7 @@ namespace {
 // Exactly these three letters, in this case; a dot before them is not required.
 bool hasReadingFileEnding(const QString &path)
 {
-    return path.endsWith(u"zvr", Qt::CaseSensitive);
+    return path.endsWith(kReadingFileSuffix, Qt::CaseSensitive);
 }
 
 } // namespace
