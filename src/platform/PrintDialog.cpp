@@ -43,9 +43,7 @@ void refuseOutputThatIsNotAFile(QPrintDialog &dialog)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, fileName] {
         const QString path = fileName->text();
         if (fileName->isEnabled() && isNonRegularFile(path) && !QFileInfo(path).isDir()) {
-            MessageBox::critical(&dialog,
-                                 QStringLiteral("The report could not be printed to\n%1\n\n%2")
-                                     .arg(QDir::toNativeSeparators(path), notARegularFileReason()));
+            MessageBox::critical(&dialog, printFailureMessage(path, notARegularFileReason()));
             return;
         }
         QMetaObject::invokeMethod(&dialog, "_q_checkFields");
@@ -70,6 +68,12 @@ public:
 };
 
 } // namespace
+
+QString printFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The report could not be printed to\n%1\n\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
 
 template <> PrintDialog &Seam<PrintDialog>::production()
 {

@@ -2,6 +2,8 @@
 
 #include "Seam.h"
 
+#include <QString>
+
 class QPrinter;
 class QWidget;
 
@@ -23,5 +25,8 @@ public:
     }
 };
 template <> PrintDialog &Seam<PrintDialog>::production();
+
+// The message for a report that could not be printed to the file at path, with the reason.
+QString printFailureMessage(const QString &path, const QString &reason);
 
 } // namespace Zorvane

@@ -333,10 +333,10 @@ void ReportWindow::compose(const ReportSources &sources)
     for (const ReadingBlock part :
          {ReadingBlock::Sephiroth, ReadingBlock::Path, ReadingBlock::SunSign}) {
         c.label(QLatin1StringView(kBlockCaptions[std::size_t(part)]) + kBlankLine);
-        const int slotCount = part == ReadingBlock::Sephiroth ? 2 : 1;
-        for (int slot = 0; slot < slotCount; ++slot) {
+        for (int slot = 0; slot < int(std::tuple_size_v<decltype(ReadingField::controls)>);
+             ++slot) {
             for (const ReadingField &f : kReadingFields) {
-                if (blockOf(f) != part)
+                if (blockOf(f) != part || slot >= slotCount(f))
                     continue;
                 const char *control = f.controls[std::size_t(slot)];
                 const QString &after = &f == last ? kCrLf : kBlankLine;
@@ -395,8 +395,7 @@ void ReportWindow::cmdPrint_Click()
     }
     const QString failure = printToPdf(*m_rtb, printer, pdf, hasSelection);
     if (!failure.isEmpty())
-        MessageBox::critical(this, QStringLiteral("The report could not be printed to\n%1\n\n%2")
-                                       .arg(QDir::toNativeSeparators(pdf), failure));
+        MessageBox::critical(this, printFailureMessage(pdf, failure));
 }
 
 void ReportWindow::Label1_Click()
