@@ -27,6 +27,12 @@ namespace Zorvane {
 //   range controls hidden by name      ranges switched off
 // PrintDialog (platform): the output   Qt's own check opens the file, and a    the dialog hangs
 //   path checked before Qt's OK check  pipe there blocks it                    on a pipe
+// QtDialogStateInMemory (platform):    Qt's file and print dialogs read and    a pipe at Qt's
+//   Qt's user settings path below      write the file all the user's Qt        shared settings
+//   /dev/null while a dialog is open   programs share                          file blocks them
+// FileDialog (platform): the open      Qt matches a filter's last pattern in   "readingzvr" not
+//   filter's pattern appended, its     parentheses and, details hidden, shows  listed
+//   details hidden                     only what stands before it
 //
 // The two print-dialog entries find Qt's private controls by the names Qt gives them, and do
 // nothing where a Qt version renames them; tst_printing then fails.
