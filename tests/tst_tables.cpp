@@ -17,7 +17,8 @@ private slots:
     // Table integrity
     void pathLocations_nameTheSignsTwoSephirothLowerFirst();
     void signs_haveSephiraOneLowerAndDistinctPaths();
-    void picturePositions_pointAtTheirCardsInTheImageLists();
+    void cards_namedAsTheirPictures_data();
+    void cards_namedAsTheirPictures();
     void imageLists_haveNoCardOutsideTheirPositions();
     void quotedTexts_areKeptLetterForLetter();
 
@@ -60,19 +61,42 @@ void TestTables::signs_haveSephiraOneLowerAndDistinctPaths()
     QCOMPARE(paths.size(), kSignCount);
 }
 
-void TestTables::picturePositions_pointAtTheirCardsInTheImageLists()
+void TestTables::cards_namedAsTheirPictures_data()
 {
-    for (const SephiraCardRow &card : SephiraCardTable) {
-        QCOMPARE(imageListCardName(ImageList::SephirothsOneCard, card.picture),
-                 QLatin1StringView(card.cardName));
-        QCOMPARE(imageListCardName(ImageList::SephirothsTwoCard, card.picture),
-                 QLatin1StringView(card.cardName));
-    }
-    for (const PathRow &path : PathTable)
-        QCOMPARE(imageListCardName(ImageList::PathsCard, path.picture),
-                 QLatin1StringView(path.card));
-    // The initial picture of every card box.
-    QCOMPARE(imageListCardName(ImageList::PathsCard, 2), QStringLiteral("Justice"));
+    QTest::addColumn<SunSign>("sign");
+    QTest::addColumn<QString>("one");
+    QTest::addColumn<QString>("two");
+    QTest::addColumn<QString>("trump");
+    // Together the signs show every Sephira card and every trump.
+    auto row = [](SunSign s, const char *one, const char *two, const char *trump) {
+        QTest::newRow(qPrintable(sunSignName(s)))
+            << s << QString::fromLatin1(one) << QString::fromLatin1(two)
+            << QString::fromLatin1(trump);
+    };
+    row(SunSign::Aries, "The Kings", "The Sixes", "The Emperor");
+    row(SunSign::Taurus, "The Kings", "The Fours", "The Hierophant");
+    row(SunSign::Gemini, "The Queens", "The Sixes", "The Lovers");
+    row(SunSign::Cancer, "The Queens", "The Fives", "The Chariot");
+    row(SunSign::Leo, "The Fours", "The Fives", "Strength");
+    row(SunSign::Virgo, "The Fours", "The Sixes", "The Hermit");
+    row(SunSign::Libra, "The Fives", "The Sixes", "Justice");
+    row(SunSign::Scorpio, "The Sixes", "The Sevens", "Death");
+    row(SunSign::Sagittarius, "The Sixes", "The Nines", "Temperance");
+    row(SunSign::Capricorn, "The Sixes", "The Eights", "The Devil");
+    row(SunSign::Aquarius, "The Sevens", "The Nines", "The Star");
+    row(SunSign::Pisces, "The Sevens", "The Tens", "The Moon");
+}
+
+void TestTables::cards_namedAsTheirPictures()
+{
+    QFETCH(SunSign, sign);
+    const Reading r = buildReading(sign);
+    QTEST(r.One.CardName, "one");
+    QTEST(r.Two.CardName, "two");
+    QTEST(r.Path.CardName, "trump");
+    QCOMPARE(imageListCardName(ImageList::SephirothsOneCard, r.One.CardPicture), r.One.CardName);
+    QCOMPARE(imageListCardName(ImageList::SephirothsTwoCard, r.Two.CardPicture), r.Two.CardName);
+    QCOMPARE(imageListCardName(ImageList::PathsCard, r.Path.CardPicture), r.Path.CardName);
 }
 
 void TestTables::imageLists_haveNoCardOutsideTheirPositions()
@@ -89,6 +113,8 @@ void TestTables::imageLists_haveNoCardOutsideTheirPositions()
             QVERIFY(imageListCardName(list, p - 1) < imageListCardName(list, p));
     }
     QVERIFY(imageListCardName(ImageList::SephirothsTwoCard, 12).isEmpty());
+    // The initial picture of every card box.
+    QCOMPARE(imageListCardName(ImageList::PathsCard, 2), QStringLiteral("Justice"));
 }
 
 void TestTables::quotedTexts_areKeptLetterForLetter()

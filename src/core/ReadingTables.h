@@ -193,13 +193,33 @@ enum class CardText
     Malkhuth,
 };
 
+// The display's three ordered stores of card pictures, read by 1-based position.
+enum class ImageList
+{
+    SephirothsOneCard,
+    SephirothsTwoCard,
+    PathsCard,
+};
+
+inline constexpr std::array<const char *, 11> kSephiraCardImages{
+    "The Aces",  "The Eights", "The Fives",  "The Fours", "The Kings", "The Nines",
+    "The Pages", "The Queens", "The Sevens", "The Sixes", "The Tens",
+};
+
+inline constexpr std::array<const char *, 12> kPathCardImages{
+    "Death",       "Justice",    "Strength",       "Temperance", "The Chariot", "The Devil",
+    "The Emperor", "The Hermit", "The Hierophant", "The Lovers", "The Moon",    "The Star",
+};
+
 struct SephiraCardRow
 {
     Sephira sephira;
-    const char *cardName;
     qint16 picture; // 1-based position in both Sephira-card image lists
     CardText firstSlotText;
     CardText secondSlotText;
+    // Read from the list, so the name is always that of the card pictured; a position outside
+    // the list does not compile.
+    const char *cardName = kSephiraCardImages[std::size_t(picture - 1)];
 };
 
 static_assert(keyedByPosition(
@@ -207,15 +227,15 @@ static_assert(keyedByPosition(
     sephiraNumber(Sephira::Chokmah)));
 
 inline constexpr std::array<SephiraCardRow, 9> SephiraCardTable{{
-    {Sephira::Chokmah, "The Kings", 5, CardText::Chokmah, CardText::Chokmah},
-    {Sephira::Binah, "The Queens", 8, CardText::Binah, CardText::Binah},
-    {Sephira::Chesed, "The Fours", 4, CardText::Chesed, CardText::Chesed},
-    {Sephira::Gevurah, "The Fives", 3, CardText::Gevurah, CardText::Gevurah},
-    {Sephira::Tiphereth, "The Sixes", 10, CardText::Tiphereth, CardText::Tiphereth},
-    {Sephira::Netzach, "The Sevens", 9, CardText::Netzach, CardText::NetzachSecond},
-    {Sephira::Hod, "The Eights", 2, CardText::Hod, CardText::Hod},
-    {Sephira::Yesod, "The Nines", 6, CardText::Yesod, CardText::Yesod},
-    {Sephira::Malkhuth, "The Tens", 11, CardText::Malkhuth, CardText::Malkhuth},
+    {Sephira::Chokmah, 5, CardText::Chokmah, CardText::Chokmah},
+    {Sephira::Binah, 8, CardText::Binah, CardText::Binah},
+    {Sephira::Chesed, 4, CardText::Chesed, CardText::Chesed},
+    {Sephira::Gevurah, 3, CardText::Gevurah, CardText::Gevurah},
+    {Sephira::Tiphereth, 10, CardText::Tiphereth, CardText::Tiphereth},
+    {Sephira::Netzach, 9, CardText::Netzach, CardText::NetzachSecond},
+    {Sephira::Hod, 2, CardText::Hod, CardText::Hod},
+    {Sephira::Yesod, 6, CardText::Yesod, CardText::Yesod},
+    {Sephira::Malkhuth, 11, CardText::Malkhuth, CardText::Malkhuth},
 }};
 
 static_assert(keyedByPosition(
@@ -257,68 +277,51 @@ struct PathRow
     const char *yetsiraticAttribution;
     const char *colour;
     const char *element;
-    const char *card;
     qint16 picture; // 1-based position in the path-card image list
+    // Read from the list, like a Sephira's card name.
+    const char *card = kPathCardImages[std::size_t(picture - 1)];
 };
 
 inline constexpr std::array<PathRow, kPathCount> PathTable{{
     {PathKey::He, "Path Of He", "Heh, which means window",
      "Connecting path between Chokmah and Tiphereth", "Mars", "Natural intelligence", "Light blue",
-     "Fire", "The Emperor", 7},
+     "Fire", 7},
     {PathKey::Vau, "Path Of Vau", "Vau, which means nail",
      "Connecting path between Chokmah and Chesed", "Venus", "Triumphal intelligence", "Indigo",
-     "Earth", "The Hierophant", 9},
+     "Earth", 9},
     {PathKey::Zaini, "Path Of Zaini", "Zain, which means sword or the male sex organ",
      "Connecting path between Binah and Tiphereth", "Mercury", "Disposing intelligence", "Mauve",
-     "Air", "The Lovers", 10},
+     "Air", 10},
     {PathKey::Cheth, "Path Of Cheth", "Cheth, which means chariot",
      "Connecting path between Binah and Gevurah", "Moon", "Influencing Intelligence", "Maroon",
-     "Water", "The Chariot", 5},
+     "Water", 5},
     {PathKey::Teth, "Path Of Teth", "Teth, which means coiled serpent",
      "Connecting path between Chesed and Gevurah", "Sun", "Spiritual Intelligence", "Deep purple",
-     "Air", "Strength", 3},
+     "Air", 3},
     {PathKey::Yod, "Path Of Yod", "Yod, which means sperm of God.",
      "Connecting path between Chesed and Tiphereth", "Mercury", "Willful Intelligence",
-     "Slate gray", "Air", "The Hermit", 8},
+     "Slate gray", "Air", 8},
     {PathKey::Lamed, "Path Of Lamed", "Lamed, which means to teach.",
      "Connecting path between Gevurah and Tiphereth", "Venus", "Faithful Intelligence", "Blue",
-     "Air", "Justice", 2},
+     "Air", 2},
     {PathKey::Nun, "Path Of Nun", "Nun, which means fish.",
      "Connecting path between Tiphereth and Netzach", "Mars", "Imaginative Intelligence", "Brown",
-     "Fire", "Death", 1},
+     "Fire", 1},
     {PathKey::Samekh, "Path Of Samekh", "Samekh, which means trust and closeness.",
      "Connecting path between Tiphereth and Yesod", "Jupiter", "Tentative Intelligence", "Yellow",
-     "Fire", "Temperance", 4},
+     "Fire", 4},
     {PathKey::Ayin, "Path Of Ayin", "Ayin, which means eye",
      "Connecting path between Tiphereth and Hod", "Saturn", "Renovating intelligence", "Black",
-     "Earth", "The Devil", 6},
+     "Earth", 6},
     {PathKey::Tzaddi, "Path Of Tzaddi", "Tzaddi, which means hook.",
      "Connecting path between Netzach and Yesod", "Uranus / Saturn", "Constituting Intelligence",
-     "Red", "Earth", "The Star", 12},
+     "Red", "Earth", 12},
     {PathKey::Qoph, "Path Of Qoph", "Qoph, which means back of the head",
      "Connecting path between Netzach and Malkhuth", "Moon", "Corporeal Intelligence", "Buff",
-     "Water", "The Moon", 11},
+     "Water", 11},
 }};
 
 static_assert(keyedByPosition(PathTable, [](const PathRow &r) { return r.path; }));
-
-// The display's three ordered stores of card pictures, read by 1-based position.
-enum class ImageList
-{
-    SephirothsOneCard,
-    SephirothsTwoCard,
-    PathsCard,
-};
-
-inline constexpr std::array<const char *, 11> kSephiraCardImages{
-    "The Aces",  "The Eights", "The Fives",  "The Fours", "The Kings", "The Nines",
-    "The Pages", "The Queens", "The Sevens", "The Sixes", "The Tens",
-};
-
-inline constexpr std::array<const char *, 12> kPathCardImages{
-    "Death",       "Justice",    "Strength",       "Temperance", "The Chariot", "The Devil",
-    "The Emperor", "The Hermit", "The Hierophant", "The Lovers", "The Moon",    "The Star",
-};
 
 // The card name held at a 1-based list position, or an empty string where the list has none.
 QString imageListCardName(ImageList list, int position);
