@@ -21,6 +21,8 @@ private slots:
     void tables_areFilledInLoadingOrder();
     void loadingTwice_assignsTheSameTexts();
     void paragraphs_areAllDistinct();
+    void cardText_isTheFileOfItsSephira_data();
+    void cardText_isTheFileOfItsSephira();
     void paragraph_agreesWithTheValuesBesideIt_data();
     void paragraph_agreesWithTheValuesBesideIt();
 };
@@ -195,6 +197,31 @@ void TestTexts::paragraphs_areAllDistinct()
         QVERIFY2(!openings.contains(opening), p.file);
         openings.insert(opening);
     }
+}
+
+void TestTexts::cardText_isTheFileOfItsSephira_data()
+{
+    QTest::addColumn<CardText>("card");
+    // The tag is the file's name under card/.
+    QTest::newRow("Chokmah") << CardText::Chokmah;
+    QTest::newRow("Binah") << CardText::Binah;
+    QTest::newRow("Chesed") << CardText::Chesed;
+    QTest::newRow("Gevurah") << CardText::Gevurah;
+    QTest::newRow("Tiphereth") << CardText::Tiphereth;
+    QTest::newRow("Netzach") << CardText::Netzach;
+    QTest::newRow("Netzach-second") << CardText::NetzachSecond;
+    QTest::newRow("Hod") << CardText::Hod;
+    QTest::newRow("Yesod") << CardText::Yesod;
+    QTest::newRow("Malkhuth") << CardText::Malkhuth;
+}
+
+void TestTexts::cardText_isTheFileOfItsSephira()
+{
+    QFETCH(CardText, card);
+    const QByteArray bytes =
+        readContent(QStringLiteral("card/") + QLatin1StringView(QTest::currentDataTag()));
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(cardDescription(card), QString::fromLatin1(bytes));
 }
 
 namespace {

@@ -242,6 +242,26 @@ static_assert(keyedByPosition(
     SephiraCardTable, [](const SephiraCardRow &r) { return r.sephira; },
     sephiraNumber(Sephira::Chokmah)));
 
+inline constexpr int kCardTextCount = int(CardText::Malkhuth) + 1;
+
+// A card text takes its file name from the one Sephira whose card shows it: the row that shows it
+// in the first slot or, where none does, the one row that shows it in the second.
+constexpr bool everyCardTextHasOneSephira()
+{
+    for (int text = 0; text < kCardTextCount; ++text) {
+        int first = 0;
+        int second = 0;
+        for (const SephiraCardRow &r : SephiraCardTable) {
+            first += int(r.firstSlotText) == text ? 1 : 0;
+            second += int(r.secondSlotText) == text ? 1 : 0;
+        }
+        if (first != 1 && !(first == 0 && second == 1))
+            return false;
+    }
+    return true;
+}
+static_assert(everyCardTextHasOneSephira());
+
 struct SignRow
 {
     SunSign sign;

@@ -46,25 +46,6 @@ constexpr std::array<PathKeyName, kPathCount> kPathKeys{{
 }};
 static_assert(keyedByPosition(kPathKeys, [](const PathKeyName &k) { return k.path; }));
 
-struct CardKey
-{
-    CardText text;
-    const char *key;
-};
-constexpr std::array<CardKey, 10> kCardKeys{{
-    {CardText::Chokmah, "Chokmah"},
-    {CardText::Binah, "Binah"},
-    {CardText::Chesed, "Chesed"},
-    {CardText::Gevurah, "Gevurah"},
-    {CardText::Tiphereth, "Tiphereth"},
-    {CardText::Netzach, "Netzach"},
-    {CardText::NetzachSecond, "Netzach-second"},
-    {CardText::Hod, "Hod"},
-    {CardText::Yesod, "Yesod"},
-    {CardText::Malkhuth, "Malkhuth"},
-}};
-static_assert(keyedByPosition(kCardKeys, [](const CardKey &k) { return k.text; }));
-
 // Paragraphs are compiled in as resources, one ASCII line per file.
 QString contentText(const char *folder, const QString &key)
 {
@@ -112,7 +93,16 @@ QString signDescription(SunSign sign)
 
 QString cardDescription(CardText card)
 {
-    return contentText("card", QLatin1StringView(kCardKeys[std::size_t(card)].key));
+    // Filed under the name of the Sephira whose card shows the text.
+    for (const SephiraCardRow &row : SephiraCardTable) {
+        if (row.firstSlotText == card)
+            return contentText("card", sephiraName(row.sephira));
+    }
+    for (const SephiraCardRow &row : SephiraCardTable) {
+        if (row.secondSlotText == card)
+            return contentText("card", sephiraName(row.sephira) + QStringLiteral("-second"));
+    }
+    return {};
 }
 
 QString pathCardDescription(PathKey path)
