@@ -34,7 +34,7 @@ constexpr int sephiraIndexOf(Sephira s)
     return int(s) - 1;
 }
 inline constexpr int kDaatIndex = 10;
-inline constexpr int kSphereCount = 11;
+inline constexpr int kSphereCount = kDaatIndex + 1;
 
 // Whether every row's key is its position in the table (counted from first), so that the table can
 // be indexed by its key.
@@ -46,6 +46,16 @@ constexpr bool keyedByPosition(const Table &table, KeyOf keyOf, int first = 0)
             return false;
     }
     return true;
+}
+
+// One column of a table keyed by position, as a plain array indexed by the same keys.
+template <typename Row, std::size_t N, typename Value>
+constexpr std::array<Value, N> columnOf(const std::array<Row, N> &table, Value Row::*member)
+{
+    std::array<Value, N> column{};
+    for (std::size_t i = 0; i < N; ++i)
+        column[i] = table[i].*member;
+    return column;
 }
 
 // Keys of the sphere-text table, in the order the texts are loaded.
@@ -63,7 +73,7 @@ enum class SphereText
     Keter,
     Daat,
 };
-inline constexpr int kSphereTextCount = 11;
+inline constexpr int kSphereTextCount = int(SphereText::Daat) + 1;
 
 // The spheres of the diagram by SephiraIndex: the Sephiroth by number, then Daat. The name is
 // also the key of the sphere's description.
@@ -122,7 +132,7 @@ enum class AngelText
     Tzaphqiel,
     Kamael,
 };
-inline constexpr int kAngelTextCount = 10;
+inline constexpr int kAngelTextCount = int(AngelText::Kamael) + 1;
 
 // The twelve zodiacal paths, in the order their texts are loaded.
 enum class PathKey
@@ -140,7 +150,7 @@ enum class PathKey
     Tzaddi,
     Qoph,
 };
-inline constexpr int kPathCount = 12;
+inline constexpr int kPathCount = int(PathKey::Qoph) + 1;
 
 struct SephiraRow
 {

@@ -1,5 +1,7 @@
 #include "SunSign.h"
 
+#include "ReadingTables.h"
+
 #include <array>
 
 namespace Zorvane {
@@ -31,10 +33,26 @@ constexpr std::array<MonthRanges, 12> kMonthRanges{{
     {19, SunSign::Sagittarius, 20, 30, SunSign::Capricorn},
 }};
 
-constexpr std::array<const char *, kSignCount> kSignNames{
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
+struct SignName
+{
+    SunSign sign;
+    const char *name;
 };
+constexpr std::array<SignName, kSignCount> kSignNames{{
+    {SunSign::Aries, "Aries"},
+    {SunSign::Taurus, "Taurus"},
+    {SunSign::Gemini, "Gemini"},
+    {SunSign::Cancer, "Cancer"},
+    {SunSign::Leo, "Leo"},
+    {SunSign::Virgo, "Virgo"},
+    {SunSign::Libra, "Libra"},
+    {SunSign::Scorpio, "Scorpio"},
+    {SunSign::Sagittarius, "Sagittarius"},
+    {SunSign::Capricorn, "Capricorn"},
+    {SunSign::Aquarius, "Aquarius"},
+    {SunSign::Pisces, "Pisces"},
+}};
+static_assert(keyedByPosition(kSignNames, [](const SignName &s) { return s.sign; }));
 
 } // namespace
 
@@ -51,7 +69,7 @@ std::optional<SunSign> SignFromDate(qint16 monthPos, qint16 dayPos)
 
 QString sunSignName(SunSign sign)
 {
-    return QString::fromLatin1(kSignNames[std::size_t(sign)]);
+    return QString::fromLatin1(kSignNames[std::size_t(sign)].name);
 }
 
 } // namespace Zorvane

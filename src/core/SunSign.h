@@ -22,7 +22,7 @@ enum class SunSign
     Pisces,
 };
 
-inline constexpr int kSignCount = 12;
+inline constexpr int kSignCount = int(SunSign::Pisces) + 1;
 
 // Maps the entry form's list positions (0 = January, 0 = day 1; -1 = nothing selected) to the
 // sun sign. Month positions outside 0..10 use December's ranges; a day outside its month's

@@ -133,11 +133,21 @@ enum class ReadingBlock
     Path,
     SunSign,
 };
-inline constexpr std::array<const char *, 3> kBlockCaptions{
-    "Attributes Of Sephiroths  Associated With Your Sun Sign",
-    "Attributes Of The Path  Associated with Your Sun Sign",
-    "About Your Sun Sign And Sephiroths ",
+inline constexpr std::size_t kBlockCount = std::size_t(ReadingBlock::SunSign) + 1;
+
+struct BlockCaption
+{
+    ReadingBlock block;
+    const char *caption;
 };
+inline constexpr std::array<BlockCaption, kBlockCount> kBlockCaptionRows{{
+    {ReadingBlock::Sephiroth, "Attributes Of Sephiroths  Associated With Your Sun Sign"},
+    {ReadingBlock::Path, "Attributes Of The Path  Associated with Your Sun Sign"},
+    {ReadingBlock::SunSign, "About Your Sun Sign And Sephiroths "},
+}};
+static_assert(keyedByPosition(kBlockCaptionRows, [](const BlockCaption &r) { return r.block; }));
+// Indexed by ReadingBlock.
+inline constexpr auto kBlockCaptions = columnOf(kBlockCaptionRows, &BlockCaption::caption);
 
 // A value of a Sephira is shown once for each slot; any other value once.
 constexpr bool isSephiraValue(const ReadingField &f)
