@@ -15,9 +15,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Zorvane;
@@ -96,16 +94,16 @@ void TestUpdateReminder::settings_landInTheUsersConfigFolder()
     // Where test mode alone puts the user's file: the program's own name, never "Unknown
     // Organization".
     m_settings.reset();
-    QTemporaryDir folder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     QCOMPARE(SettingsStore::fileName(),
              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                  QStringLiteral("/zorvane/zorvane.conf"));
     QVERIFY(SettingsStore::fileName().contains(QStringLiteral("qttest")));
 
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-    QCOMPARE(SettingsStore::fileName(), folder.path() + QStringLiteral("/zorvane/zorvane.conf"));
+    // A store given a folder keeps its file there, and once installed it is the one every caller
+    // reaches.
+    m_settings.emplace();
+    QCOMPARE(SettingsStore::fileName(),
+             m_settings->folder() + QStringLiteral("/zorvane/zorvane.conf"));
 }
 
 void TestUpdateReminder::firstStart_storesTodayQuietly()
