@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cstdint>
 #include <cstdlib>
@@ -22,7 +21,8 @@ using Zorvane::Fuzzing::folder;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const bool ready = [] {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder().path());
+        static Zorvane::FileSettingsStore settings(folder().path());
+        Zorvane::Seam<Zorvane::SettingsStore>::install(&settings);
         Zorvane::Testing::TestMessageBox::setTestMode(true);
         Zorvane::Testing::TestUrlOpener::setTestMode(true);
         Zorvane::Testing::TestClock::setToday(QDate(2024, 3, 10));
