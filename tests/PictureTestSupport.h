@@ -2,12 +2,17 @@
 
 #include "TreeOfLife.h"
 
+#include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QList>
 #include <QPixmap>
 
 namespace Zorvane::Testing {
+
+// The diagram's grey, written out rather than taken from the design, so that a changed colour
+// shows.
+const QColor kGrey(64, 64, 64);
 
 // Pictures compared pixel for pixel, whatever format each was made in.
 inline QImage rgb(const QImage &image)

@@ -20,7 +20,6 @@ using namespace Zorvane::Testing;
 namespace {
 
 const QColor kHighlightMagenta(236, 28, 210);
-const QColor kGrey(64, 64, 64);
 
 // Everything a reading could change, to tell whether anything did.
 QStringList snapshot(const DisplayWindow &d)

@@ -14,7 +14,6 @@ namespace {
 
 // Frame2's client area, 5295 x 7455 twips.
 const QSize kFrame2Size(353, 497);
-const QColor kGrey(64, 64, 64);
 const QColor kCyanRim(0, 255, 255);
 const QColor kLeafGreen(139, 193, 119);
 
