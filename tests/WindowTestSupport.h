@@ -1,15 +1,21 @@
 #pragma once
 
 #include "Design.h"
+#include "Navigator.h"
 #include "SeamDoubles.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace Zorvane::Testing {
 
@@ -31,6 +37,47 @@ inline void useTestSeams()
     TestUrlOpener::setTestMode(true);
     TestFileDialog::setTestMode(true);
 }
+
+// A fresh program for each test, its entry form on screen and the seams in test mode: a test class
+// derives from it after QObject, and calls startProgram() in init() and endProgram() in cleanup().
+class NavigatorFixture
+{
+protected:
+    // False when the entry form never came on screen.
+    bool startProgram()
+    {
+        useTestSeams();
+        m_app = std::make_unique<Navigator>();
+        m_form = &m_app->entryForm();
+        m_form->show();
+        return QTest::qWaitForWindowExposed(m_form);
+    }
+
+    // Every window is gone afterwards, deferred deletions included.
+    void endProgram()
+    {
+        m_form = nullptr;
+        m_app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Types the name, picks the date and clicks Proceed, as a user would; the frame it opened.
+    FrameWindow *proceed(const QString &typed, int day, int month, int year)
+    {
+        auto *name = m_form->findChild<QLineEdit *>(QStringLiteral("txtName"));
+        name->clear();
+        QTest::keyClicks(name, typed);
+        m_form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
+        m_form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
+        m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(year - 1900);
+        QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("cmdProceed")),
+                          Qt::LeftButton);
+        return m_app->frame();
+    }
+
+    std::unique_ptr<Navigator> m_app;
+    EntryForm *m_form = nullptr;
+};
 
 // Counts the close events a window receives.
 class CloseCounter : public QObject

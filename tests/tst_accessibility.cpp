@@ -24,7 +24,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -248,7 +247,7 @@ QStringList tabFaults(QWidget *window)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public QObject, private NavigatorFixture
 {
     Q_OBJECT
 
@@ -280,9 +279,6 @@ private slots:
 
 private:
     FrameWindow *piscesFrame();
-
-    std::unique_ptr<Navigator> m_app;
-    EntryForm *m_form = nullptr;
 };
 
 void TestAccessibility::initTestCase()
@@ -294,30 +290,18 @@ void TestAccessibility::initTestCase()
 
 void TestAccessibility::init()
 {
-    useTestSeams();
-    m_app = std::make_unique<Navigator>();
-    m_form = &m_app->entryForm();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    QVERIFY(startProgram());
 }
 
 void TestAccessibility::cleanup()
 {
-    m_form = nullptr;
-    m_app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    endProgram();
 }
 
 // A reading for 14 March 1975, a Pisces, in the frame.
 FrameWindow *TestAccessibility::piscesFrame()
 {
-    auto *name = m_form->findChild<QLineEdit *>(QStringLiteral("txtName"));
-    QTest::keyClicks(name, QStringLiteral("anna"));
-    m_form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(13);
-    m_form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
-    m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(75);
-    m_form->cmdProceed_Click();
-    FrameWindow *frame = m_app->frame();
+    FrameWindow *frame = proceed(QStringLiteral("anna"), 14, 3, 1975);
     if (frame && !QTest::qWaitForWindowExposed(frame))
         return nullptr;
     return frame;

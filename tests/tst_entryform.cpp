@@ -34,7 +34,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 using namespace Zorvane;
 using namespace Zorvane::Testing;
@@ -51,7 +50,7 @@ QStringList messages()
 
 } // namespace
 
-class TestEntryForm : public QObject
+class TestEntryForm : public QObject, private NavigatorFixture
 {
     Q_OBJECT
 
@@ -107,8 +106,6 @@ private slots:
     void closing_endsTheProgram();
 
 private:
-    std::unique_ptr<Navigator> m_app;
-    EntryForm *m_form = nullptr;
     QLineEdit *name() const { return m_form->findChild<QLineEdit *>(QStringLiteral("txtName")); }
     QComboBox *list(const char *objectName) const
     {
@@ -137,11 +134,7 @@ void TestEntryForm::initTestCase()
 
 void TestEntryForm::init()
 {
-    useTestSeams();
-    m_app = std::make_unique<Navigator>();
-    m_form = &m_app->entryForm();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    QVERIFY(startProgram());
     // Whatever the update reminder did at load is not this test's business.
     TestMessageBox::clearShown();
     TestUrlOpener::clearOpened();
@@ -149,9 +142,7 @@ void TestEntryForm::init()
 
 void TestEntryForm::cleanup()
 {
-    m_form = nullptr;
-    m_app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    endProgram();
 }
 
 void TestEntryForm::window_captionSizeAndPlace()

@@ -20,7 +20,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -36,7 +35,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 using namespace Zorvane;
 using namespace Zorvane::Testing;
@@ -86,7 +84,7 @@ struct ModalCloser
 
 } // namespace
 
-class TestFrame : public QObject
+class TestFrame : public QObject, private NavigatorFixture
 {
     Q_OBJECT
 
@@ -123,7 +121,6 @@ private slots:
     void desktopKeys_reachTheirCommands();
 
 private:
-    void proceed(const QString &typed, int day, int month, int year);
     template <typename T = QWidget> T *child(const char *objectName) const
     {
         return m_frame->findChild<T *>(QLatin1StringView(objectName));
@@ -134,8 +131,6 @@ private:
     }
     double screenWidthTwips() const { return toTwips(m_frame->screen()->geometry().width()); }
 
-    std::unique_ptr<Navigator> m_app;
-    EntryForm *m_form = nullptr;
     QPointer<FrameWindow> m_frame;
 };
 
@@ -148,11 +143,8 @@ void TestFrame::initTestCase()
 
 void TestFrame::init()
 {
-    useTestSeams();
-    m_app = std::make_unique<Navigator>();
-    m_form = &m_app->entryForm();
-    m_form->show();
-    proceed(QStringLiteral("anna"), 14, 3, 1975);
+    QVERIFY(startProgram());
+    m_frame = proceed(QStringLiteral("anna"), 14, 3, 1975);
     QVERIFY(m_frame);
     QVERIFY(QTest::qWaitForWindowExposed(m_frame));
     TestMessageBox::clearShown();
@@ -161,23 +153,8 @@ void TestFrame::init()
 
 void TestFrame::cleanup()
 {
-    m_form = nullptr;
-    m_app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    endProgram();
     QVERIFY(!m_frame);
-}
-
-void TestFrame::proceed(const QString &typed, int day, int month, int year)
-{
-    auto *name = m_form->findChild<QLineEdit *>(QStringLiteral("txtName"));
-    name->clear();
-    QTest::keyClicks(name, typed);
-    m_form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
-    m_form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
-    m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(year - 1900);
-    QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("cmdProceed")),
-                      Qt::LeftButton);
-    m_frame = m_app->frame();
 }
 
 void TestFrame::frame_captionStateAndBackground()
@@ -425,7 +402,7 @@ void TestFrame::secondReading_getsAFreshFrameAndDisplay()
     firstDisplay->tabs()->setCurrentIndex(2);
     m_frame->cmdBack_Click();
     // Straight away, before the first frame is gone.
-    proceed(QStringLiteral("ben"), 1, 7, 1990);
+    m_frame = proceed(QStringLiteral("ben"), 1, 7, 1990);
     QVERIFY(m_frame);
     QVERIFY(m_frame != firstFrame);
     QVERIFY(m_frame->isVisible());
@@ -450,7 +427,7 @@ void TestFrame::skyNote_offersTheSkysReading_reportCarriesIt_newReadingClearsIt(
     QVERIFY(note);
     QVERIFY(note->isHidden()); // 14 March: mid-sign
     m_frame->cmdBack_Click();
-    proceed(QStringLiteral("sept"), 21, 9, 1975);
+    m_frame = proceed(QStringLiteral("sept"), 21, 9, 1975);
     note = m_frame->findChild<SkyNote *>();
     QVERIFY(note->isVisible());
     QVERIFY2(note->text().contains(u"in Virgo all day"), qPrintable(note->text()));
@@ -479,7 +456,7 @@ void TestFrame::skyNote_offersTheSkysReading_reportCarriesIt_newReadingClearsIt(
     verifyShowsReadingOf(m_frame->display(), 21, 9);
 
     m_frame->cmdBack_Click();
-    proceed(QStringLiteral("anna"), 14, 3, 1975);
+    m_frame = proceed(QStringLiteral("anna"), 14, 3, 1975);
     QVERIFY(m_frame->findChild<SkyNote *>()->isHidden());
 }
 
