@@ -71,9 +71,8 @@ std::unique_ptr<QSettings> FileSettingsStore::open() const
 // file beside it must be regular files or missing.
 bool FileSettingsStore::usable() const
 {
-    const QString root = folder();
-    return isRegularOrMissing(root + QStringLiteral("/zorvane/zorvane.conf")) &&
-           isRegularOrMissing(root + QStringLiteral("/zorvane.conf"));
+    return isRegularOrMissing(path()) &&
+           isRegularOrMissing(folder() + QStringLiteral("/zorvane.conf"));
 }
 
 QString FileSettingsStore::read(const QString &section, const QString &key) const
