@@ -64,6 +64,12 @@ chmod +x "$SCRATCH/bin/xdg-open"
 export PATH=$SCRATCH/bin:$PATH
 unset BROWSER DEFAULT_BROWSER
 
+# Waits for the opener to record an address and fails unless it is exactly the one given.
+expect_opened() {
+    wait_for 10 test -s "$SCRATCH/opened" || fail "$2"
+    [ "$(cat "$SCRATCH/opened")" = "$1" ] || fail "opened $(cat "$SCRATCH/opened")"
+}
+
 # Visible top-level windows with exactly this title: into the array FOUND, or printed. The checks
 # that waits poll start as few processes as they can.
 found() {
@@ -213,9 +219,7 @@ step "Help > Online Help opens the help page"
 focus "$FRAME"
 press alt+h
 press o
-wait_for 10 test -s "$SCRATCH/opened" || fail "no address was opened"
-[ "$(cat "$SCRATCH/opened")" = "$SITE/zorvane/ssd.php?page=help-web-page" ] ||
-    fail "opened $(cat "$SCRATCH/opened")"
+expect_opened "$SITE/zorvane/ssd.php?page=help-web-page" "no address was opened"
 
 step "Help > About Software"
 press alt+h
@@ -382,9 +386,7 @@ wait_for 30 located "$SIXTH" "Join the Zorvane community at ${SITE#*://}" link |
 : > "$SCRATCH/opened"
 press Tab Tab Tab Tab
 press Return
-wait_for 10 test -s "$SCRATCH/opened" || fail "the banner opened nothing"
-[ "$(cat "$SCRATCH/opened")" = "$SITE/zorvane/ssd.php?page=home-page" ] ||
-    fail "opened $(cat "$SCRATCH/opened")"
+expect_opened "$SITE/zorvane/ssd.php?page=home-page" "the banner opened nothing"
 
 step "keys: Ctrl+Q ends the program"
 press ctrl+q
