@@ -60,23 +60,19 @@ void print(std::FILE *stream, const QString &text)
 // Qt ends a program that it cannot give a display with an abort, after several lines of its own.
 // While the application starts, its messages are held back: a failure to start prints one line and
 // ends with status 1, and a good start passes them on as they came.
-struct StartMessages
-{
-    QtMessageHandler previous = nullptr;
-    QList<std::tuple<QtMsgType, QString>> held;
-};
+using StartMessages = QList<std::tuple<QtMsgType, QString>>;
 StartMessages *s_startMessages = nullptr;
 
 void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtFatalMsg) {
-        s_startMessages->held.append({type, message});
+        s_startMessages->append({type, message});
         return;
     }
     // The first warning names the cause ("could not connect to display :5"); Qt's last word does
     // not.
     QString reason = message;
-    for (const auto &[heldType, text] : std::as_const(s_startMessages->held)) {
+    for (const auto &[heldType, text] : std::as_const(*s_startMessages)) {
         if (heldType != QtDebugMsg && heldType != QtInfoMsg) {
             reason = text;
             break;
@@ -151,11 +147,11 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 
     StartMessages startMessages;
     s_startMessages = &startMessages;
-    startMessages.previous = qInstallMessageHandler(holdStartMessage);
+    const QtMessageHandler previous = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);
-    qInstallMessageHandler(startMessages.previous);
+    qInstallMessageHandler(previous);
     s_startMessages = nullptr;
-    for (const auto &[type, text] : std::as_const(startMessages.held))
+    for (const auto &[type, text] : std::as_const(startMessages))
         qt_message_output(type, QMessageLogContext(), text);
     // Before anything reads or writes the per-user settings.
     QApplication::setOrganizationName(QStringLiteral("zorvane"));
@@ -175,7 +171,8 @@ int StartUp(int argc, char *argv[], const EntryFormShown &onShown)
 
     Navigator navigator;
     EntryForm &entryForm = navigator.entryForm();
-    // Decoding the icon loads Qt's image readers; the entry form can appear without it.
+    // Decoding the icon loads Qt's image readers, and the reading's fonts are needed only at the
+    // first Proceed: the entry form can appear without either.
     runAfterFirstPaint(&entryForm, [] {
         QApplication::setWindowIcon(appIcon());
         preloadReadingFonts();

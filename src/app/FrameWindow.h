@@ -57,7 +57,8 @@ signals:
     // Print and Back: what the user asked for, carried out by whoever holds the windows.
     void printRequested();
     void backRequested();
-    // The frame has been closed, by Back or on the way out; it is deleted soon after.
+    // The frame has been closed, by Back or on the way out. It does not delete itself: whoever
+    // holds it does (the navigator, later).
     void frameClosed();
 
 protected:

@@ -42,13 +42,13 @@ void Navigator::showReading(qint16 monthIndex, qint16 dayIndex)
         });
         connect(frame->skyNote(), &SkyNote::readingRequested, this, &Navigator::showSkyReading);
     }
-    if (DisplayWindow *display = m_frame->display())
-        ApplyReading(*display, monthIndex, dayIndex);
+    const std::optional<SunSign> sign = SignFromDate(monthIndex, dayIndex);
+    if (DisplayWindow *display = m_frame->display(); display && sign)
+        ApplyReading(*display, *sign);
 
     m_skyDay = SkyDay();
     m_birthDate = QDate(m_entryForm->birthData().Year, monthIndex + 1, dayIndex + 1);
-    if (const std::optional<SunSign> sign = SignFromDate(monthIndex, dayIndex);
-        sign && m_birthDate.isValid()) {
+    if (sign && m_birthDate.isValid()) {
         const QTimeZone system = QTimeZone::systemTimeZone();
         m_skyDay = judgeDay(m_birthDate, *sign, system.isValid() ? system : QTimeZone::utc());
         m_shownSign = *sign;
@@ -87,7 +87,6 @@ void Navigator::showSkyReading(SunSign sign)
 {
     if (!m_frame)
         return;
-    LoadReadingTexts();
     ApplyReading(*m_frame->reloadDisplay(), sign);
     m_shownSign = sign;
     updateSkyNote();

@@ -1,5 +1,6 @@
 #include "SingleInstance.h"
 
+#include "FileReplacement.h"
 #include "MessageBox.h"
 
 #include <QCoreApplication>
@@ -149,10 +150,8 @@ QStringList SingleInstance::userLockDirs()
 
     // Never the shared temporary folder: another user could have made the folder there first.
     // Without a home Qt would name a folder at the root of the file system.
-    const bool homeless =
-        qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_CACHE_HOME");
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!cache.isEmpty() && !homeless) {
+    if (!cache.isEmpty() && hasUserFolder("XDG_CACHE_HOME")) {
         const QString dir = cache + u'/' + programName();
         QDir().mkpath(cache);
         ::mkdir(QFile::encodeName(dir).constData(), 0700);

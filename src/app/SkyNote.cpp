@@ -38,7 +38,6 @@ void SkyNote::setNote(const QString &text, const QList<SunSign> &offered, SunSig
         delete item;
     }
     m_text->setText(text);
-    m_text->setAccessibleName(text);
     for (const SunSign sign : offered) {
         const QString caption = sign == table
                                     ? QStringLiteral("Back to the %1 reading of the sign dates")

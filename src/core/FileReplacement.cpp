@@ -26,6 +26,11 @@ QString notARegularFileReason()
     return QStringLiteral("It is not a regular file.");
 }
 
+bool hasUserFolder(const char *xdgVariable)
+{
+    return !qEnvironmentVariableIsEmpty("HOME") || !qEnvironmentVariableIsEmpty(xdgVariable);
+}
+
 FileReplacement::FileReplacement(const QString &target) : m_target(target)
 {
     // A link stays a link: the file it points to is the one replaced.

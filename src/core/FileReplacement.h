@@ -42,4 +42,9 @@ bool isNonRegularFile(const QString &path);
 // The reason given for a target that is not a regular file.
 QString notARegularFileReason();
 
+// Whether Qt can place a per-user folder of the kind the XDG variable names (XDG_CONFIG_HOME,
+// XDG_CACHE_HOME): with neither a home nor the variable it would name one at the root of the file
+// system.
+bool hasUserFolder(const char *xdgVariable);
+
 } // namespace Zorvane

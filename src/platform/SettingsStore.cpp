@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "FileReplacement.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,11 +35,17 @@ QString settingsFolder()
     return QFileInfo(probe.fileName()).path();
 }
 
-// Without a home (HOME unset, as for some services) Qt would put the folder at the root of the
-// file system; nothing is written there.
-bool hasHome()
+QString storeFileIn(const QString &folder)
 {
-    return !qEnvironmentVariableIsEmpty("HOME") || !qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
+    return folder + QStringLiteral("/zorvane/zorvane.conf");
+}
+
+// A pipe in place of the file would freeze start-up: the program's file and the shared fallback
+// file beside it must be regular files or missing.
+bool usableIn(const QString &folder)
+{
+    return isRegularOrMissing(storeFileIn(folder)) &&
+           isRegularOrMissing(folder + QStringLiteral("/zorvane.conf"));
 }
 
 // QSettings waits for its lock file without end, and a lock that never frees (a folder in its
@@ -67,12 +75,9 @@ std::unique_ptr<QSettings> FileSettingsStore::open() const
     return std::make_unique<QSettings>(path(), QSettings::IniFormat);
 }
 
-// A pipe in place of the file would freeze start-up: the program's file and the shared fallback
-// file beside it must be regular files or missing.
 bool FileSettingsStore::usable() const
 {
-    return isRegularOrMissing(path()) &&
-           isRegularOrMissing(folder() + QStringLiteral("/zorvane.conf"));
+    return usableIn(folder());
 }
 
 QString FileSettingsStore::read(const QString &section, const QString &key) const
@@ -86,9 +91,12 @@ QString FileSettingsStore::read(const QString &section, const QString &key) cons
 
 bool FileSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    if (!usable() || (m_folder.isEmpty() && !hasHome()))
+    // Without a home (HOME unset, as for some services) Qt would put the user's folder at the root
+    // of the file system; nothing is written there.
+    const QString root = folder();
+    if (!usableIn(root) || (m_folder.isEmpty() && !hasUserFolder("XDG_CONFIG_HOME")))
         return false;
-    const QString file = path();
+    const QString file = storeFileIn(root);
     if (!QDir().mkpath(QFileInfo(file).path()))
         return false;
     {
@@ -106,7 +114,7 @@ bool FileSettingsStore::write(const QString &section, const QString &key, const 
 
 QString FileSettingsStore::path() const
 {
-    return folder() + QStringLiteral("/zorvane/zorvane.conf");
+    return storeFileIn(folder());
 }
 
 QtDialogStateInMemory::QtDialogStateInMemory() : m_folder(settingsFolder())
