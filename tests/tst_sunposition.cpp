@@ -43,8 +43,7 @@ void TestSunPosition::ingress_agreesWithSwissEphemeris_data()
     while (!table.atEnd()) {
         const QList<QByteArray> fields = table.readLine().simplified().split(' ');
         QTest::newRow(fields[0].constData())
-            << QDateTime::fromString(QString::fromLatin1(fields[0]), Qt::ISODateWithMs)
-            << fields[1].toInt() / 30;
+            << utc(fields[0].constData()) << fields[1].toInt() / 30;
     }
 }
 

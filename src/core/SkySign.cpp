@@ -34,22 +34,18 @@ int signSteps(SunSign from, SunSign to)
     return (int(to) - int(from) + kSignCount) % kSignCount;
 }
 
-} // namespace
-
 SunSign skySignAt(const QDateTime &moment)
 {
     return signOfLongitude(apparentSolarLongitude(julianDay(moment)));
 }
 
+// The moment the Sun enters the sign nearest to `near`, in the time zone of `near`.
 QDateTime signIngress(SunSign sign, const QDateTime &near)
 {
-    const double jd = julianDay(near);
-    // Start from where the Sun's mean motion puts the crossing, so the search lands on the
-    // crossing of this year rather than of the next or the last.
-    const double lead = (30.0 * int(sign) - apparentSolarLongitude(jd));
-    const double folded = std::remainder(lead, 360.0);
-    return fromJulianDay(solarIngress(int(sign), jd + folded * 365.2422 / 360.0), near.timeZone());
+    return fromJulianDay(solarIngress(int(sign), julianDay(near)), near.timeZone());
 }
+
+} // namespace
 
 SkyDay judgeDay(QDate date, SunSign table, const QTimeZone &zone)
 {
@@ -76,19 +72,6 @@ SkyDay judgeDay(QDate date, SunSign table, const QTimeZone &zone)
     return day;
 }
 
-namespace {
-
-QString offsetText(const QDateTime &moment)
-{
-    const int minutes = moment.offsetFromUtc() / 60;
-    return QStringLiteral("UTC%1%2:%3")
-        .arg(minutes < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-        .arg(qAbs(minutes) / 60, 2, 10, QChar(u'0'))
-        .arg(qAbs(minutes) % 60, 2, 10, QChar(u'0'));
-}
-
-} // namespace
-
 QString skyNoteText(const SkyDay &day, QDate date, SunSign shown)
 {
     if (day.kind == SkyDay::Case::TableSignAllDay)
@@ -96,9 +79,10 @@ QString skyNoteText(const SkyDay &day, QDate date, SunSign shown)
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
     const QString on = english.toString(date, QStringLiteral("d MMMM yyyy"));
     const QString time = day.change.toString(QStringLiteral("HH:mm"));
-    const QString zone =
-        QStringLiteral(" (time zone %1, %2)")
-            .arg(QString::fromUtf8(day.change.timeZone().id()), offsetText(day.change));
+    const QTimeZone changeZone = day.change.timeZone();
+    const QString zone = QStringLiteral(" (time zone %1, %2)")
+                             .arg(QString::fromUtf8(changeZone.id()),
+                                  changeZone.displayName(day.change, QTimeZone::OffsetName));
     QString text;
     if (day.kind == SkyDay::Case::ChangedDuringDay) {
         text = QStringLiteral("On %1 the Sun moved from %2 into %3 at %4%5: a birth before then "

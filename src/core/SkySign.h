@@ -28,11 +28,6 @@ struct SkyDay
     QDateTime change; // in the day's time zone
 };
 
-SunSign skySignAt(const QDateTime &moment);
-
-// The moment the Sun enters the sign, in the time zone of `near`, nearest to `near`.
-QDateTime signIngress(SunSign sign, const QDateTime &near);
-
 // Judges the day from 00:00 to 24:00 in the zone against the table's sign for it.
 SkyDay judgeDay(QDate date, SunSign table, const QTimeZone &zone);
 

@@ -1,6 +1,7 @@
 #include "SunPosition.h"
 
 #include <erfa.h>
+#include <erfam.h>
 
 #include <cmath>
 #include <initializer_list>
@@ -10,10 +11,6 @@ namespace Zorvane {
 
 namespace {
 
-constexpr double kJ2000 = 2451545.0;
-constexpr double kMjdZero = 2400000.5;
-constexpr double kSecondsPerDay = 86400.0;
-constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
 // Annual aberration of the Sun at one au, in arcseconds.
 constexpr double kAberration = 20.4955;
 
@@ -36,12 +33,11 @@ double angleDifference(double a, double b)
     return d;
 }
 
-} // namespace
-
-// Espenak and Meeus, "Five Millennium Canon of Solar Eclipses" (NASA/TP-2006-214141).
+// TT - UT in seconds for a Julian day of UT: Espenak and Meeus, "Five Millennium Canon of Solar
+// Eclipses" (NASA/TP-2006-214141).
 double deltaTSeconds(double jdUt)
 {
-    const double y = 2000 + (jdUt - kJ2000) / 365.25;
+    const double y = 2000 + (jdUt - ERFA_DJ00) / ERFA_DJY;
     if (y < 1900) {
         const double t = y - 1860;
         return horner(t, {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1 / 233174.0});
@@ -64,11 +60,13 @@ double deltaTSeconds(double jdUt)
     return -20 + 32 * u * u - 0.5628 * (2150 - y);
 }
 
+} // namespace
+
 double apparentSolarLongitude(double jdUt)
 {
-    const double tt = jdUt + deltaTSeconds(jdUt) / kSecondsPerDay;
-    const double d1 = kMjdZero;
-    const double d2 = tt - kMjdZero;
+    const double tt = jdUt + deltaTSeconds(jdUt) / ERFA_DAYSEC;
+    const double d1 = ERFA_DJM0;
+    const double d2 = tt - ERFA_DJM0;
 
     double heliocentric[2][3];
     double barycentric[2][3];
@@ -87,8 +85,8 @@ double apparentSolarLongitude(double jdUt)
     eraNut06a(d1, d2, &dpsi, &deps);
 
     const double distance = eraPm(sun);
-    double longitude = std::atan2(ecliptic[1], ecliptic[0]) * kDegreesPerRadian;
-    longitude += dpsi * kDegreesPerRadian - kAberration / 3600.0 / distance;
+    double longitude = std::atan2(ecliptic[1], ecliptic[0]) * ERFA_DR2D;
+    longitude += dpsi * ERFA_DR2D - kAberration / 3600.0 / distance;
     longitude = std::fmod(longitude, 360.0);
     return longitude < 0 ? longitude + 360 : longitude;
 }
@@ -104,7 +102,7 @@ double solarIngress(int signIndex, double jdGuess)
         const double step =
             angleDifference(target, apparentSolarLongitude(jd)) / kMeanDegreesPerDay;
         jd += step;
-        if (std::fabs(step) < 0.01 / kSecondsPerDay)
+        if (std::fabs(step) < 0.01 / ERFA_DAYSEC)
             break;
     }
     return jd;

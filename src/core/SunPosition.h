@@ -13,7 +13,4 @@ double apparentSolarLongitude(double jdUt);
 // reaches the given multiple of 30 degrees.
 double solarIngress(int signIndex, double jdGuess);
 
-// TT - UT in seconds for a Julian day of UT.
-double deltaTSeconds(double jdUt);
-
 } // namespace Zorvane
