@@ -295,7 +295,7 @@ void TestTexts::paragraph_agreesWithTheValuesBesideIt_data()
         Beside b;
         b.colour = QString::fromLatin1(row.colour);
         b.planet = QString::fromLatin1(row.ruler);
-        const SphereText sphere = SphereTable[std::size_t(sephiraIndexOf(row.sephira))].text;
+        const SphereText sphere = sphereRowOf(row.sephira).text;
         add(QStringLiteral("sphere/") + sphereTextKey(sphere), t.sphere[std::size_t(sphere)], b);
         add(QStringLiteral("angel/") + angelTextKey(row.angelText),
             t.angel[std::size_t(row.angelText)], b);

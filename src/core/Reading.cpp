@@ -20,8 +20,7 @@ SephiraReading sephiraReading(Sephira sephira, Slot slot)
 
     SephiraReading r;
     r.Head = sephiraName(sephira);
-    r.SphereDesc =
-        texts.sphere[std::size_t(SphereTable[std::size_t(sephiraIndexOf(sephira))].text)];
+    r.SphereDesc = texts.sphere[std::size_t(sphereRowOf(sephira).text)];
     r.AngelDesc = texts.angel[std::size_t(row.angelText)];
     r.SphereSign = r.Head;
     r.Position = QLatin1StringView(row.position);

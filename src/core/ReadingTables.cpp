@@ -49,14 +49,20 @@ const SphereRow &sphereRowOf(SphereText text)
     return rowOf(SphereTable, text, [](const SphereRow &r) { return r.text; });
 }
 
+const SphereRow &sphereRowOf(Sephira s)
+{
+    return SphereTable[std::size_t(sephiraIndexOf(s))];
+}
+
+// Both tables run in Sephira order from Chokmah, as their static_asserts hold them.
 const SephiraRow &sephiraRowOf(Sephira s)
 {
-    return rowOf(SephirothTable, s, [](const SephiraRow &r) { return r.sephira; });
+    return SephirothTable[std::size_t(sephiraNumber(s) - sephiraNumber(Sephira::Chokmah))];
 }
 
 const SephiraCardRow &sephiraCardRowOf(Sephira s)
 {
-    return rowOf(SephiraCardTable, s, [](const SephiraCardRow &r) { return r.sephira; });
+    return SephiraCardTable[std::size_t(sephiraNumber(s) - sephiraNumber(Sephira::Chokmah))];
 }
 
 const SignRow &signRowOf(SunSign sign)

@@ -117,6 +117,7 @@ QString sphereName(int index);
 QString sephiraName(Sephira s);
 // The sphere whose description is the text of that key.
 const SphereRow &sphereRowOf(SphereText text);
+const SphereRow &sphereRowOf(Sephira s);
 
 // Keys of the angel-text table, in the order the texts are loaded.
 enum class AngelText
