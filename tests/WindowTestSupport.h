@@ -61,15 +61,21 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Picks the date in the entry form's three lists.
+    void setDate(int day, int month, int year)
+    {
+        m_form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
+        m_form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
+        m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(year - 1900);
+    }
+
     // Types the name, picks the date and clicks Proceed, as a user would; the frame it opened.
     FrameWindow *proceed(const QString &typed, int day, int month, int year)
     {
         auto *name = m_form->findChild<QLineEdit *>(QStringLiteral("txtName"));
         name->clear();
         QTest::keyClicks(name, typed);
-        m_form->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
-        m_form->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
-        m_form->findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(year - 1900);
+        setDate(day, month, year);
         QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("cmdProceed")),
                           Qt::LeftButton);
         return m_app->frame();

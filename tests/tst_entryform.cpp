@@ -119,12 +119,6 @@ private:
     {
         return m_form->findChild<QAction *>(QLatin1StringView(objectName));
     }
-    void setDate(int day, int month, int year)
-    {
-        list("cboDate")->setCurrentIndex(day - 1);
-        list("cboMonth")->setCurrentIndex(month - 1);
-        list("cboYear")->setCurrentIndex(year - 1900);
-    }
 };
 
 void TestEntryForm::initTestCase()
@@ -717,9 +711,7 @@ void TestEntryForm::proceed_storesBirthDataAndShowsTheFrame()
 {
     CloseCounter closes;
     m_form->installEventFilter(&closes);
-    QTest::keyClicks(name(), QStringLiteral("  anna "));
-    setDate(14, 3, 1975);
-    QTest::mouseClick(child("cmdProceed"), Qt::LeftButton);
+    FrameWindow *frame = proceed(QStringLiteral("  anna "), 14, 3, 1975);
 
     QVERIFY(TestMessageBox::shown().isEmpty());
     const BirthData &data = m_form->birthData();
@@ -733,7 +725,6 @@ void TestEntryForm::proceed_storesBirthDataAndShowsTheFrame()
     QCOMPARE(closes.count, 0);
     QCOMPARE(name()->text(), QStringLiteral("  ANNA "));
 
-    FrameWindow *frame = m_app->frame();
     QVERIFY(frame);
     QVERIFY(frame->isVisible());
     QVERIFY(frame->isMaximized());
