@@ -66,6 +66,7 @@ struct ModalCloser
     QString objectName;
     QWidget *parent = nullptr;
     QString text;
+    std::function<void(QWidget *)> inside; // done in the modal window before it closes
 
     void arm(QObject *context)
     {
@@ -77,6 +78,8 @@ struct ModalCloser
             parent = modal->parentWidget();
             if (const auto *rtb = modal->findChild<QTextEdit *>(QStringLiteral("RTB")))
                 text = rtb->toPlainText();
+            if (inside)
+                inside(modal);
             modal->close();
         });
     }
@@ -550,21 +553,19 @@ void TestFrame::desktopKeys_reachTheirCommands()
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
 
-    QString modal; // the report, seen and closed; the keys go there when its box has the focus
+    // The report, seen and closed; the keys go there when its box has the focus.
+    ModalCloser closer;
+    if (focus == u"RTB") {
+        closer.inside = [&](QWidget *report) {
+            // The offscreen platform does not activate a dialog run by exec().
+            QApplication::setActiveWindow(report);
+            report->findChild<QWidget *>(focus)->setFocus();
+            QTest::keySequence(QApplication::focusWidget(), keys);
+        };
+    }
     const auto press = [&] {
-        if (focus == u"RTB" || outcome == u"frmSave") {
-            QTimer::singleShot(0, this, [&] {
-                QWidget *report = QApplication::activeModalWidget();
-                modal = report->objectName();
-                if (focus == u"RTB") {
-                    // The offscreen platform does not activate a dialog run by exec().
-                    QApplication::setActiveWindow(report);
-                    report->findChild<QWidget *>(focus)->setFocus();
-                    QTest::keySequence(QApplication::focusWidget(), keys);
-                }
-                report->close();
-            });
-        }
+        if (focus == u"RTB" || outcome == u"frmSave")
+            closer.arm(this);
         if (focus == u"RTB")
             return m_frame->cmdPrint_Click();
         window->findChild<QWidget *>(focus)->setFocus();
@@ -580,7 +581,7 @@ void TestFrame::desktopKeys_reachTheirCommands()
     else if (outcome == u"help")
         QCOMPARE(TestUrlOpener::opened(), QList<QUrl>{helpPageUrl()});
     else if (outcome == u"frmSave")
-        QCOMPARE(modal, outcome);
+        QCOMPARE(closer.objectName, outcome);
     else if (outcome == u"save")
         QVERIFY(TestFileDialog::lastRequest().save);
     else if (outcome == u"print")
