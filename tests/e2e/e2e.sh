@@ -170,13 +170,13 @@ width_of "$FRAME"
 [ "$(count "$CAPTION")" -eq 1 ] || fail "the entry form is still visible"
 shot display-tab0
 # Read whole before grep looks: grep -q stops early, and the query's broken pipe would count.
-names=$("$HERE/where.py" --names "$FIRST") || fail "no screen-reader tree"
+names=$(where --names "$FIRST") || fail "no screen-reader tree"
 grep -q "sign dates" <<<"$names" && fail "a mid-sign day shows a note"
 
 step "looking at the other tabs"
 three_tabs() {
     TABS=()
-    while IFS= read -r tab; do TABS+=("$tab"); done < <("$HERE/where.py" --tabs "$FIRST" 2>/dev/null)
+    while IFS= read -r tab; do TABS+=("$tab"); done < <(where --tabs "$FIRST")
     [ ${#TABS[@]} -eq 3 ]
 }
 wait_for 30 three_tabs || fail "the display does not show three tabs"
@@ -323,7 +323,7 @@ TZ=Europe/Berlin "$BIN" "$OUT/september.zvr" &
 FIFTH=$!
 ZV_PIDS=$FIFTH
 wait_for 20 has_window_wider_than 1000 || fail "the reading did not open"
-note_says() { local n; n=$("$HERE/where.py" --names "$FIFTH") && grep -q "$1" <<<"$n"; }
+note_says() { local n; n=$(where --names "$FIFTH") && grep -q "$1" <<<"$n"; }
 wait_for 30 note_says "in Virgo all day.*Europe/Berlin, UTC+01:00.*traditional sign dates" ||
     fail "no note on the sky's sign"
 shot display-sky-note
@@ -335,7 +335,7 @@ shot display-sky-reading
 focus "$(window_wider_than 1000)"
 press alt+p
 wait_for 20 count_is "$CAPTION" 2 || fail "the report did not open"
-report_has() { local t; t=$("$HERE/where.py" --text "$FIFTH" Report) && grep -q "$1" <<<"${t//$'\n'/ }"; }
+report_has() { local t; t=$(where --text "$FIFTH" Report) && grep -q "$1" <<<"${t//$'\n'/ }"; }
 wait_for 30 report_has "in Virgo all day.*This is the Virgo reading" ||
     fail "the report does not end with the note"
 focus "$(window_narrower_than 1000)"
@@ -371,7 +371,7 @@ ring=$(pixels_of keys-frame-opened "80x20+$((x - 40))+$((y - 10))" "rgb(0,0,64)"
 [ "${ring:-0}" -ge 200 ] || fail "Print shows no clear focus mark ($ring navy pixels)"
 
 step "keys: Shift+Tab from Print enters the Tree, and the sphere is announced last"
-"$HERE/where.py" --last-focus "$SIXTH" 3 > "$SCRATCH/focus" 2>/dev/null &
+where --last-focus "$SIXTH" 3 >"$SCRATCH/focus" &
 LISTENER=$!
 wait_for 10 grep -q listening "$SCRATCH/focus" || fail "no screen-reader listener"
 press shift+Tab

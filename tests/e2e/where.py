@@ -52,6 +52,23 @@ def nodes_of(pid):
         yield from walk(app)
 
 
+def showing_nodes(pid, role=None, name=None):
+    """The showing controls of the program, of that role and name where given, with their names;
+    one that does not answer is passed over."""
+    for node in nodes_of(pid):
+        try:
+            node_name = node.get_name()
+            if name is not None and node_name != name:
+                continue
+            if role and node.get_role_name() != role:
+                continue
+            if not showing(node):
+                continue
+        except GLib.Error:
+            continue
+        yield node, node_name
+
+
 def last_focus(pid, seconds):
     names = []
 
@@ -73,42 +90,26 @@ def main():
     if sys.argv[1] == "--last-focus":
         return last_focus(int(sys.argv[2]), float(sys.argv[3]))
     if sys.argv[1] == "--tabs":
-        names = []
-        for n in nodes_of(int(sys.argv[2])):
-            try:
-                if n.get_role_name() == "page tab" and showing(n):
-                    names.append(n.get_name())
-            except GLib.Error:
-                continue
+        names = [name for _, name in showing_nodes(int(sys.argv[2]), role="page tab")]
         print("\n".join(names))
         return 0 if names else 1
     if sys.argv[1] == "--names":
-        for n in nodes_of(int(sys.argv[2])):
-            try:
-                if showing(n) and n.get_name():
-                    print(n.get_name())
-            except GLib.Error:
-                continue
+        for _, name in showing_nodes(int(sys.argv[2])):
+            if name:
+                print(name)
         return 0
     if sys.argv[1] == "--text":
-        for n in nodes_of(int(sys.argv[2])):
+        for node, _ in showing_nodes(int(sys.argv[2]), name=sys.argv[3]):
             try:
-                if n.get_name() == sys.argv[3] and showing(n):
-                    print(Atspi.Text.get_text(n, 0, Atspi.Text.get_character_count(n)))
-                    return 0
+                print(Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node)))
+                return 0
             except GLib.Error:
                 continue
         return 1
     pid, name = int(sys.argv[1]), sys.argv[2]
     role = sys.argv[3] if len(sys.argv) > 3 else None
-    for node in nodes_of(pid):
+    for node, _ in showing_nodes(pid, role, name):
         try:
-            if node.get_name() != name:
-                continue
-            if role and node.get_role_name() != role:
-                continue
-            if not showing(node):
-                continue
             r = node.get_extents(Atspi.CoordType.SCREEN)
         except GLib.Error:
             continue
