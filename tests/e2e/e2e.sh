@@ -106,6 +106,13 @@ no_window_wider_than() { wider_than "$1" && [ ${#SIZED[@]} -eq 0 ]; }
 count_is() { found "$1" && [ "${#FOUND[@]}" -eq "$2" ]; }
 count_at_least() { found "$1" && [ "${#FOUND[@]}" -ge "$2" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
+# Waits for program $1 to end, failing with $2 if it does not, and checks that it ended with 0.
+ended_cleanly() {
+    wait_for 10 gone "$1" || fail "$2"
+    wait "$1"
+    local status=$?
+    [ "$status" -eq 0 ] || fail "it ended with status $status, not 0"
+}
 # A screenshot once the windows have finished painting.
 shot() { "$SCREEN_SHOT" settled "$OUT/$1.png" 10 || fail "the screen did not settle for $1"; }
 # The number of pixels in which two shots differ, within the area $3 (WxH+X+Y) if given.
@@ -279,9 +286,7 @@ MSG=$(windows "Zorvane")
 shot already-running
 focus "$MSG"
 press Return
-wait_for 10 gone "$SECOND" || fail "the second start did not end"
-wait "$SECOND"
-[ $? -eq 0 ] || fail "the second start did not end cleanly"
+ended_cleanly "$SECOND" "the second start did not end"
 kill -0 "$FIRST" 2>/dev/null || fail "the first instance is gone"
 has_window_wider_than 1000 || fail "the first instance lost its frame"
 
@@ -297,9 +302,7 @@ wait_for 20 count_is "$CAPTION" 1 || fail "the new start showed no entry form"
 step "Exit ends the program"
 focus "$(windows "$CAPTION")"
 press alt+e
-wait_for 10 gone "$THIRD" || fail "Exit did not end the program"
-wait "$THIRD"
-[ $? -eq 0 ] || fail "the program did not end with status 0"
+ended_cleanly "$THIRD" "Exit did not end the program"
 
 step "a file handed over by the file manager opens its reading"
 "$BIN" "$OUT/anna.zvr" &
@@ -313,9 +316,7 @@ ae=$(differing_pixels display-tab0 display-from-file-manager 1280x960+0+0)
 [ "$ae" -lt 200 ] 2>/dev/null || fail "the reading from the file looks different ($ae pixels)"
 focus "$(window_wider_than 1000)"
 press alt+e
-wait_for 10 gone "$FOURTH" || fail "Exit in the frame did not end the program"
-wait "$FOURTH"
-[ $? -eq 0 ] || fail "the program did not end with status 0"
+ended_cleanly "$FOURTH" "Exit in the frame did not end the program"
 
 step "21 September: the note, its link to the sky's reading and the report"
 encoded SEPTIMA 21 September 1975 > "$OUT/september.zvr"
@@ -388,8 +389,6 @@ expect_opened "$SITE/zorvane/ssd.php?page=home-page" "the banner opened nothing"
 
 step "keys: Ctrl+Q ends the program"
 press ctrl+q
-wait_for 10 gone "$SIXTH" || fail "Ctrl+Q did not end the program"
-wait "$SIXTH"
-[ $? -eq 0 ] || fail "the program did not end with status 0"
+ended_cleanly "$SIXTH" "Ctrl+Q did not end the program"
 
 echo "end-to-end: all steps passed; screenshots in $OUT"
