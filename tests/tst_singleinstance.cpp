@@ -40,6 +40,16 @@ private slots:
     void liveFirst_isSeenWhateverTheNextStartsEnvironment();
 
 private:
+    // A private runtime folder of that name inside the test's folder, as the one in use; false
+    // when it could not be made.
+    [[nodiscard]] bool useRuntimeFolder(const QString &name)
+    {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir->filePath(name)));
+        return QDir(m_dir->path()).mkdir(name) &&
+               QFile::setPermissions(m_dir->filePath(name),
+                                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
     std::optional<QTemporaryDir> m_dir;
 };
 
@@ -93,11 +103,8 @@ void TestSingleInstance::init()
     m_dir.emplace();
     QVERIFY(m_dir->isValid());
     // The user's folders, as the program finds them, lie inside the test's own folder.
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir->filePath(QStringLiteral("run"))));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("cache"))));
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("run")));
-    QVERIFY(QFile::setPermissions(m_dir->filePath(QStringLiteral("run")),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(useRuntimeFolder(QStringLiteral("run")));
     TestMessageBox::setTestMode(true);
 }
 
@@ -326,27 +333,22 @@ void TestSingleInstance::twentySimultaneousStarts_leaveOneSurvivor()
 
 void TestSingleInstance::liveFirst_isSeenWhateverTheNextStartsEnvironment_data()
 {
-    QTest::addColumn<QString>("firstRuntime");
     QTest::addColumn<QString>("nextRuntime");
-    QTest::newRow("runtime folder, then none") << QStringLiteral("run") << QString();
-    QTest::newRow("two runtime folders") << QStringLiteral("run") << QStringLiteral("run2");
+    QTest::newRow("runtime folder, then none") << QString();
+    QTest::newRow("two runtime folders") << QStringLiteral("run2");
 }
 
 void TestSingleInstance::liveFirst_isSeenWhateverTheNextStartsEnvironment()
 {
-    QFETCH(QString, firstRuntime);
     QFETCH(QString, nextRuntime);
-    // The same user and HOME, as after su -, under cron or over ssh without a session.
-    const auto useRuntime = [this](const QString &name) {
-        QDir(m_dir->path()).mkdir(name);
-        QFile::setPermissions(m_dir->filePath(name), QFileDevice::Permissions(0x700));
-        name.isEmpty() ? qunsetenv("XDG_RUNTIME_DIR")
-                       : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir->filePath(name)));
-    };
-    useRuntime(firstRuntime);
+    // The first start has the runtime folder of init(); the next one has the same user and HOME,
+    // as after su -, under cron or over ssh without a session.
     LockHolder first(SingleInstance::userLockDirs());
     QVERIFY(first.gotLock);
-    useRuntime(nextRuntime);
+    if (nextRuntime.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        QVERIFY(useRuntimeFolder(nextRuntime));
     QVERIFY2(!SingleInstance(SingleInstance::userLockDirs()).isFirst(),
              "a second start must see the live first one");
 }
