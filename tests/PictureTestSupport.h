@@ -13,6 +13,13 @@ namespace Zorvane::Testing {
 // The diagram's grey, written out rather than taken from the design, so that a changed colour
 // shows.
 const QColor kGrey(64, 64, 64);
+// The colour that marks the reading's spheres and path.
+const QColor kHighlightMagenta(236, 28, 210);
+
+inline QColor pixel(const QImage &image, int x, int y)
+{
+    return QColor(image.pixel(x, y));
+}
 
 // Pictures compared pixel for pixel, whatever format each was made in.
 inline QImage rgb(const QImage &image)

@@ -19,8 +19,6 @@ using namespace Zorvane::Testing;
 
 namespace {
 
-const QColor kHighlightMagenta(236, 28, 210);
-
 // Everything a reading could change, to tell whether anything did.
 QStringList snapshot(const DisplayWindow &d)
 {

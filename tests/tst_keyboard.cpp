@@ -3,6 +3,7 @@
 #include "EntryForm.h"
 #include "FrameWindow.h"
 #include "Navigator.h"
+#include "PictureTestSupport.h"
 #include "ReadingTexts.h"
 #include "TabControl.h"
 #include "TabStrip.h"
@@ -154,8 +155,7 @@ void TestKeyboard::openDateListsUseTheClosedBoxColours()
         const int row = box->currentIndex() == 0 ? 1 : 0;
         const QRect item = list->visualRect(box->model()->index(row, 0));
         QVERIFY(!item.isEmpty());
-        const QImage shot =
-            list->viewport()->grab(item).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shot = rgb(list->viewport()->grab(item));
         int white = 0;
         int darkRed = 0;
         for (int y = 0; y < shot.height(); ++y) {

@@ -17,11 +17,6 @@ const QSize kFrame2Size(353, 497);
 const QColor kCyanRim(0, 255, 255);
 const QColor kLeafGreen(139, 193, 119);
 
-QColor pixel(const QImage &image, int x, int y)
-{
-    return QColor(image.pixel(x, y));
-}
-
 // A circle or line of the diagram by its design name (ShpCircle(9), ln710, Line3).
 DiagramItem *item(const TreeOfLife &tree, const char *name)
 {
@@ -358,7 +353,7 @@ void TestTreeOfLife::daatKeepsItsDottedRim()
     tree.resize(kFrame2Size);
     DiagramItem *daat = tree.circle(10);
     QCOMPARE(daat->rimColor(), kCyanRim);
-    daat->setColor(QColor(236, 28, 210));
+    daat->setColor(kHighlightMagenta);
     const QImage image = tree.grab().toImage();
 
     // A solid rim would be about 140 pixels round; a dotted one leaves gaps, and every dot lies
@@ -377,7 +372,7 @@ void TestTreeOfLife::daatKeepsItsDottedRim()
         }
     }
     QVERIFY2(cyan >= 25 && cyan <= 100, qPrintable(QString::number(cyan)));
-    QCOMPARE(pixel(image, 128, 110), QColor(236, 28, 210));
+    QCOMPARE(pixel(image, 128, 110), kHighlightMagenta);
 }
 
 void TestTreeOfLife::numberedCirclesHaveNoRim()
@@ -401,13 +396,13 @@ void TestTreeOfLife::recolouringRepaints()
     TreeOfLife tree;
     tree.resize(kFrame2Size);
     QSignalSpy changed(tree.circle(3), &DiagramItem::colorChanged);
-    tree.circle(3)->setColor(QColor(236, 28, 210));
+    tree.circle(3)->setColor(kHighlightMagenta);
     QCOMPARE(changed.count(), 1);
-    item(tree, "ln24")->setColor(QColor(236, 28, 210));
+    item(tree, "ln24")->setColor(kHighlightMagenta);
     const QImage image = paintedDiagram(tree);
-    QCOMPARE(pixel(image, 208, 188), QColor(236, 28, 210)); // Chesed's centre
-    QCOMPARE(pixel(image, 216, 144), QColor(236, 28, 210)); // the middle of ln24
-    QCOMPARE(pixel(image, 128, 184), kGrey);                // ln45 untouched
+    QCOMPARE(pixel(image, 208, 188), kHighlightMagenta); // Chesed's centre
+    QCOMPARE(pixel(image, 216, 144), kHighlightMagenta); // the middle of ln24
+    QCOMPARE(pixel(image, 128, 184), kGrey);             // ln45 untouched
 }
 
 void TestTreeOfLife::backgroundExcludesShapesAndLines()
