@@ -190,7 +190,7 @@ drag() {
 
 larger_screen() {
     start_session 1024x768
-    # A day whose sign the sky contradicts: the note on it must show in the maximized frame.
+    # A day whose sign the sky contradicts: a screenshot of the maximized frame with its note.
     open_reading 21 September
     shot screens-1024x768-sky-note
     report_is_centred
