@@ -100,6 +100,8 @@ start_session() {
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
     step "the entry form opens centred on $size"
+    # Each start, not the whole script, takes a network namespace of its own: the two sessions run
+    # side by side as one user, and one namespace would let only one of their programs start.
     (own_network "$BIN" || exec "$BIN") &
     ZV_PID=$!
     wait_for 20 count_is 1 || fail "the entry form did not appear"
