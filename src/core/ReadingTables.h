@@ -48,16 +48,6 @@ constexpr bool keyedByPosition(const Table &table, KeyOf keyOf, int first = 0)
     return true;
 }
 
-// One column of a table keyed by position, as a plain array indexed by the same keys.
-template <typename Row, std::size_t N, typename Value>
-constexpr std::array<Value, N> columnOf(const std::array<Row, N> &table, Value Row::*member)
-{
-    std::array<Value, N> column{};
-    for (std::size_t i = 0; i < N; ++i)
-        column[i] = table[i].*member;
-    return column;
-}
-
 // Keys of the sphere-text table, in the order the texts are loaded.
 enum class SphereText
 {

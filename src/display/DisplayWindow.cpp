@@ -201,7 +201,7 @@ void DisplayWindow::buildTabs()
     const std::array pages{m_picSplit, m_picSplitTwo, m_picSplitThree};
     for (std::size_t i = 0; i < pages.size(); ++i) {
         setBackground(pages[i], kNavy);
-        m_tabs->addTab(pages[i], QLatin1StringView(kBlockCaptions[i]));
+        m_tabs->addTab(pages[i], QLatin1StringView(kBlockCaptions[i].caption));
     }
     place(m_tabs, {
                       {"picSplit", 30, 600, 8475, 7770},

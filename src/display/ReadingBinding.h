@@ -140,14 +140,13 @@ struct BlockCaption
     ReadingBlock block;
     const char *caption;
 };
-inline constexpr std::array<BlockCaption, kBlockCount> kBlockCaptionRows{{
+// In block order, so indexed by ReadingBlock.
+inline constexpr std::array<BlockCaption, kBlockCount> kBlockCaptions{{
     {ReadingBlock::Sephiroth, "Attributes Of Sephiroths  Associated With Your Sun Sign"},
     {ReadingBlock::Path, "Attributes Of The Path  Associated with Your Sun Sign"},
     {ReadingBlock::SunSign, "About Your Sun Sign And Sephiroths "},
 }};
-static_assert(keyedByPosition(kBlockCaptionRows, [](const BlockCaption &r) { return r.block; }));
-// Indexed by ReadingBlock.
-inline constexpr auto kBlockCaptions = columnOf(kBlockCaptionRows, &BlockCaption::caption);
+static_assert(keyedByPosition(kBlockCaptions, [](const BlockCaption &r) { return r.block; }));
 
 // A value of a Sephira is shown once for each slot; any other value once.
 constexpr bool isSephiraValue(const ReadingField &f)

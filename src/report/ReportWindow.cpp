@@ -330,9 +330,8 @@ void ReportWindow::compose(const ReportSources &sources)
         if (f.report != ReportRun::Omitted)
             last = &f;
     }
-    for (const ReadingBlock part :
-         {ReadingBlock::Sephiroth, ReadingBlock::Path, ReadingBlock::SunSign}) {
-        c.label(QLatin1StringView(kBlockCaptions[std::size_t(part)]) + kBlankLine);
+    for (const auto &[part, caption] : kBlockCaptions) {
+        c.label(QLatin1StringView(caption) + kBlankLine);
         for (int slot = 0; slot < int(std::tuple_size_v<decltype(ReadingField::controls)>);
              ++slot) {
             for (const ReadingField &f : kReadingFields) {
