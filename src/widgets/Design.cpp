@@ -47,12 +47,13 @@ void setColors(QWidget *w, const QColor &text, const QColor &background)
     pal.setColor(QPalette::ButtonText, text);
     pal.setColor(QPalette::Text, text);
     if (background.isValid()) {
+        pal.setColor(QPalette::Window, background);
         pal.setColor(QPalette::Base, background);
         pal.setColor(QPalette::Button, background);
+        w->setAutoFillBackground(true);
     }
+    // One palette for all of it: each setPalette resolves and passes it on to every child.
     w->setPalette(pal);
-    if (background.isValid())
-        setBackground(w, background);
 }
 
 } // namespace Zorvane
