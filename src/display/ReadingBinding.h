@@ -20,6 +20,8 @@ enum class SephiraSlot
     One,
     Two
 };
+// A reading shows two Sephiroth, one in each slot.
+inline constexpr int kSlotCount = 2;
 
 enum class ControlKind
 {
@@ -51,13 +53,13 @@ struct ReadingField
 {
     ReadingValue value;
     // Slot One's control, then slot Two's; a path or sun-sign value has only the first.
-    std::array<const char *, 2> controls;
+    std::array<const char *, kSlotCount> controls;
     ControlKind kind;
     ReportRun report;
     const char *reportLabel;
     // The place of each control's write in the fixed order of writes, counted from 1; the diagram's
     // marks (kTreeWriteSteps) take their places in the same count.
-    std::array<int, 2> writeSteps;
+    std::array<int, kSlotCount> writeSteps;
 };
 
 // Short names for the table below.
@@ -156,7 +158,7 @@ constexpr bool isSephiraValue(const ReadingField &f)
 }
 constexpr int slotCount(const ReadingField &f)
 {
-    return isSephiraValue(f) ? 2 : 1;
+    return isSephiraValue(f) ? kSlotCount : 1;
 }
 
 constexpr ReadingBlock blockOf(const ReadingField &f)
@@ -192,7 +194,7 @@ constexpr bool writeStepsAreAnOrder()
         !see(kTreeWriteSteps.path) || !see(kTreeWriteSteps.circleTwo))
         return false;
     for (const ReadingField &f : kReadingFields) {
-        for (int slot = 0; slot < 2; ++slot) {
+        for (int slot = 0; slot < kSlotCount; ++slot) {
             const bool used = slot < slotCount(f);
             if (used != (f.controls[std::size_t(slot)] != nullptr))
                 return false;

@@ -332,8 +332,7 @@ void ReportWindow::compose(const ReportSources &sources)
     }
     for (const auto &[part, caption] : kBlockCaptions) {
         c.label(QLatin1StringView(caption) + kBlankLine);
-        for (int slot = 0; slot < int(std::tuple_size_v<decltype(ReadingField::controls)>);
-             ++slot) {
+        for (int slot = 0; slot < kSlotCount; ++slot) {
             for (const ReadingField &f : kReadingFields) {
                 if (blockOf(f) != part || slot >= slotCount(f))
                     continue;
