@@ -1,5 +1,6 @@
 #include "TreeOfLife.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "Design.h"
 #include "DiagramItem.h"
@@ -187,11 +188,7 @@ template <typename Line> QLineF pixelLine(const Line &s)
 
 TreeOfLife::TreeOfLife(QWidget *parent) : QWidget(parent)
 {
-    static const bool accessible = [] {
-        QAccessible::installFactory(treeAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessible)
+    installAccessibleFactoryOnce<treeAccessible>();
     setObjectName(QStringLiteral("Frame2"));
     setAccessibleName(QStringLiteral("Tree of Life"));
     setColors(this, kWhite, kNavy);

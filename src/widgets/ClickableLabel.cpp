@@ -1,5 +1,6 @@
 #include "ClickableLabel.h"
 
+#include "Accessibility.h"
 #include "FocusMark.h"
 
 #include <QAccessibleWidget>
@@ -47,11 +48,7 @@ QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(linkAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed)
+    installAccessibleFactoryOnce<linkAccessible>();
     setCursor(Qt::PointingHandCursor);
     // Reached by Tab as links in a browser are; a click follows it without taking the focus.
     setFocusPolicy(Qt::TabFocus);
