@@ -96,6 +96,15 @@ bool keyboardFocus(const QStyleOption *option)
            (option->state & QStyle::State_KeyboardFocusChange);
 }
 
+// The focus mark on the face inside a control's border, in the face's colour role: at the very
+// edge a navy ring would merge with the navy window around the control.
+void markKeyboardFocusInside(QPainter &painter, const QStyleOption *option,
+                             QPalette::ColorRole face)
+{
+    if (keyboardFocus(option))
+        drawFocusMark(painter, option->rect.adjusted(2, 2, -2, -2), option->palette.color(face));
+}
+
 } // namespace
 
 QIcon SharedPaletteStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
@@ -139,11 +148,8 @@ void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOpt
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawPrimitive(element, copy ? copy.get() : option, painter, widget);
-    // On the white face inside the border: at the very edge a navy ring would merge with the
-    // navy window around the control.
-    if (element == PE_FrameLineEdit && keyboardFocus(option))
-        drawFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2),
-                      option->palette.color(QPalette::Base));
+    if (element == PE_FrameLineEdit)
+        markKeyboardFocusInside(*painter, option, QPalette::Base);
 }
 
 void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption *option,
@@ -153,9 +159,8 @@ void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption 
     if (copy)
         share(*copy, option->palette);
     QProxyStyle::drawControl(element, copy ? copy.get() : option, painter, widget);
-    if (element == CE_PushButton && keyboardFocus(option))
-        drawFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2),
-                      option->palette.color(QPalette::Button));
+    if (element == CE_PushButton)
+        markKeyboardFocusInside(*painter, option, QPalette::Button);
 }
 
 void SharedPaletteStyle::drawComplexControl(ComplexControl control,
@@ -172,9 +177,8 @@ void SharedPaletteStyle::drawComplexControl(ComplexControl control,
     QProxyStyle::drawComplexControl(
         control, copy ? static_cast<const QStyleOptionComplex *>(copy.get()) : option, painter,
         widget);
-    if (control == CC_ComboBox && keyboardFocus(option))
-        drawFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2),
-                      option->palette.color(QPalette::Button));
+    if (control == CC_ComboBox)
+        markKeyboardFocusInside(*painter, option, QPalette::Button);
 }
 
 } // namespace Zorvane
