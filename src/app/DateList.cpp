@@ -1,5 +1,7 @@
 #include "DateList.h"
 
+#include "Accessibility.h"
+
 #include "Design.h"
 
 #include <QAbstractItemView>
@@ -114,11 +116,7 @@ QAccessibleInterface *dateListAccessible(const QString &className, QObject *obje
 
 DateList::DateList(QWidget *parent) : QComboBox(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(dateListAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed)
+    installAccessibleFactoryOnce<dateListAccessible>();
 }
 
 void DateList::selectChosenEntryInPopup()
