@@ -16,12 +16,11 @@ SephiraReading sephiraReading(Sephira sephira, Slot slot)
 {
     const SephiraRow &row = sephiraRowOf(sephira);
     const SephiraCardRow &card = sephiraCardRowOf(sephira);
-    const ReadingTextTables &texts = readingTexts();
 
     SephiraReading r;
     r.Head = sephiraName(sephira);
-    r.SphereDesc = texts.sphere[std::size_t(sphereRowOf(sephira).text)];
-    r.AngelDesc = texts.angel[std::size_t(row.angelText)];
+    r.SphereDesc = sphereDescription(sphereRowOf(sephira));
+    r.AngelDesc = readingTexts().angel[std::size_t(row.angelText)];
     r.SphereSign = r.Head;
     r.Position = QLatin1StringView(row.position);
     r.PlanetaryRuler = QLatin1StringView(row.ruler);

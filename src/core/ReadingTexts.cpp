@@ -86,6 +86,11 @@ void LoadReadingTexts()
     readingTexts();
 }
 
+QString sphereDescription(const SphereRow &sphere)
+{
+    return readingTexts().sphere[std::size_t(sphere.text)];
+}
+
 QString signDescription(SunSign sign)
 {
     return contentText("sign", sunSignName(sign));

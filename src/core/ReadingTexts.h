@@ -22,6 +22,9 @@ const ReadingTextTables &readingTexts();
 // Makes sure the tables are loaded before a reading; calling it again changes nothing.
 void LoadReadingTexts();
 
+// A sphere's description, from the loaded tables: what the sphere help and a reading show.
+QString sphereDescription(const SphereRow &sphere);
+
 // Paragraphs that belong to the constant tables rather than to the loaded text tables.
 QString signDescription(SunSign sign);
 QString cardDescription(CardText card);

@@ -180,8 +180,7 @@ void DisplayWindow::buildTreeFrame()
 
     // The help that pointing at a sphere shows, for those who cannot point.
     for (const SphereRow &sphere : SphereTable)
-        m_tree->sphereLabel(sphere.index)
-            ->setAccessibleDescription(readingTexts().sphere[std::size_t(sphere.text)]);
+        m_tree->sphereLabel(sphere.index)->setAccessibleDescription(sphereDescription(sphere));
 }
 
 void DisplayWindow::buildTabs()
@@ -413,7 +412,7 @@ void DisplayWindow::ShowSphereInfo(qint16 index)
     if (index < 0 || index >= kSphereCount)
         return;
     const SphereRow &sphere = SphereTable[std::size_t(index)];
-    setCaption(m_lblSphereDesc, readingTexts().sphere[std::size_t(sphere.text)]);
+    setCaption(m_lblSphereDesc, sphereDescription(sphere));
     setCaption(m_lblSphereName, QLatin1StringView(sphere.name));
 }
 
