@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SunSign.h"
+#include "TableKeys.h"
 
 #include <QString>
 
@@ -35,18 +36,6 @@ constexpr int sephiraIndexOf(Sephira s)
 }
 inline constexpr int kDaatIndex = 10;
 inline constexpr int kSphereCount = kDaatIndex + 1;
-
-// Whether every row's key is its position in the table (counted from first), so that the table can
-// be indexed by its key.
-template <typename Table, typename KeyOf>
-constexpr bool keyedByPosition(const Table &table, KeyOf keyOf, int first = 0)
-{
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (int(keyOf(table[i])) != int(i) + first)
-            return false;
-    }
-    return true;
-}
 
 // Keys of the sphere-text table, in the order the texts are loaded.
 enum class SphereText

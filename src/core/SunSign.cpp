@@ -1,6 +1,6 @@
 #include "SunSign.h"
 
-#include "ReadingTables.h"
+#include "TableKeys.h"
 
 #include <array>
 
