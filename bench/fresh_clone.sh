@@ -11,13 +11,9 @@ trap 'kill "${run_pid:-}" 2>/dev/null || true; kill "${xvfb_pid:-}" 2>/dev/null 
 
 git clone -q "$ROOT" "$scratch/clone"
 git -C "$scratch/clone" checkout -q "$REV"
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_GENERATOR ZORVANE_BUILD_DIR
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$ROOT/bench/display.sh"
+scratch_session "$scratch" || { echo "Xvfb is not installed" >&2; exit 1; }
+unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_GENERATOR
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 start=$(date +%s%N)

@@ -24,13 +24,9 @@ cmake --build "$BUILD" --target bench_zorvane >/dev/null ||
 
 scratch=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$ROOT/bench/display.sh"
+scratch_session "$scratch"
+export QT_QPA_PLATFORM=xcb
 
 out=$BUILD/callgrind.$STEP.out
 if [ "$STEP" = startup ]; then

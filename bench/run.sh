@@ -17,16 +17,10 @@ cmake --build "$BUILD" -j"$(nproc)" --target bench_bare_qt bench_zorvane bench_p
 
 scratch=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
+source "$ROOT/bench/display.sh"
 # A real X server where there is one to be had, so that start-up includes connecting to it.
-if command -v Xvfb >/dev/null; then
-    display=:$((90 + RANDOM % 100))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=$display QT_QPA_PLATFORM=xcb
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+if scratch_session "$scratch"; then
+    export QT_QPA_PLATFORM=xcb
     platform="Xvfb (xcb)"
 else
     export QT_QPA_PLATFORM=offscreen
