@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <utility>
 
 #include <sys/resource.h>
 
@@ -49,6 +51,48 @@ protected:
 private:
     std::function<void()> m_after;
 };
+
+inline bool isWithin(const QObject *object, const char *windowName)
+{
+    for (const QObject *o = object; o; o = o->parent()) {
+        if (o->objectName() == QLatin1StringView(windowName))
+            return true;
+    }
+    return false;
+}
+
+// Records the time of the first paint inside a named window, then runs an action. Zorvane's
+// display and plain Qt's window are both timed by this watcher, so both stop at the same moment.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(const char *windowName, std::function<void(QObject *)> onPaint)
+        : m_windowName(windowName), m_onPaint(std::move(onPaint))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_onPaint && isWithin(watched, m_windowName)) {
+            qApp->removeEventFilter(this);
+            std::exchange(m_onPaint, {})(watched);
+        }
+        return false;
+    }
+
+private:
+    const char *m_windowName;
+    std::function<void(QObject *)> m_onPaint;
+};
+
+// Runs action once the program has had a quarter of a second to finish what it had left to do,
+// far less than any person takes between two clicks.
+inline void whenIdle(std::function<void()> action)
+{
+    QTimer::singleShot(250, std::move(action));
+}
 
 inline void quitAtFirstPaint(QWidget *w)
 {

@@ -42,47 +42,6 @@
 
 namespace {
 
-bool isWithin(const QObject *object, const char *windowName)
-{
-    for (const QObject *o = object; o; o = o->parent()) {
-        if (o->objectName() == QLatin1StringView(windowName))
-            return true;
-    }
-    return false;
-}
-
-// Records the time of the first paint inside a named window, then runs an action.
-class PaintWatch : public QObject
-{
-public:
-    PaintWatch(const char *windowName, std::function<void(QObject *)> onPaint)
-        : m_windowName(windowName), m_onPaint(std::move(onPaint))
-    {
-        qApp->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && m_onPaint && isWithin(watched, m_windowName)) {
-            qApp->removeEventFilter(this);
-            std::exchange(m_onPaint, {})(watched);
-        }
-        return false;
-    }
-
-private:
-    const char *m_windowName;
-    std::function<void(QObject *)> m_onPaint;
-};
-
-// Runs action once the program has had a quarter of a second to finish what it had left to do,
-// far less than any person takes between two clicks.
-void whenIdle(std::function<void()> action)
-{
-    QTimer::singleShot(250, std::move(action));
-}
-
 bool profiling(const char *step)
 {
     return qEnvironmentVariable("BENCH_PROFILE") == QLatin1StringView(step);
@@ -97,14 +56,14 @@ void runReading(Zorvane::Navigator &navigator)
     form.findChild<QComboBox *>(QStringLiteral("cboYear"))->setCurrentIndex(75);
 
     static QElapsedTimer timer;
-    new PaintWatch("frmDisplay", [&navigator](QObject *) {
+    new Bench::PaintWatch("frmDisplay", [&navigator](QObject *) {
         if (profiling("proceed"))
             BENCH_COUNT(false);
         std::printf("proceed_ms %.3f\n", double(timer.nsecsElapsed()) / 1e6);
         // A person reads the display before printing it: Print is clicked once the program has
         // finished what the first paint left it to do.
-        whenIdle([&navigator] {
-            new PaintWatch("frmSave", [](QObject *painted) {
+        Bench::whenIdle([&navigator] {
+            new Bench::PaintWatch("frmSave", [](QObject *painted) {
                 if (profiling("print"))
                     BENCH_COUNT(false);
                 std::printf("print_ms %.3f\n", double(timer.nsecsElapsed()) / 1e6);
@@ -154,7 +113,7 @@ void runReadings(Zorvane::Navigator &navigator)
     const int readings = 100;
     for (int i = 0; i < readings; ++i) {
         QEventLoop painted;
-        new PaintWatch("frmDisplay", [&painted](QObject *) { painted.quit(); });
+        new Bench::PaintWatch("frmDisplay", [&painted](QObject *) { painted.quit(); });
         form.cmdProceed_Click();
         painted.exec();
         navigator.frame()->cmdBack_Click();
@@ -216,7 +175,7 @@ int main(int argc, char *argv[])
             new Bench::FirstPaint(form, [&navigator] { runReadings(navigator); });
         else if (reading)
             new Bench::FirstPaint(
-                form, [&navigator] { whenIdle([&navigator] { runReading(navigator); }); });
+                form, [&navigator] { Bench::whenIdle([&navigator] { runReading(navigator); }); });
         else
             Bench::quitAtFirstPaint(form);
     });
