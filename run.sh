@@ -6,7 +6,7 @@ BUILD_DIR=$ROOT/build-run
 
 install_missing
 # A release without debug information: the compiler takes a quarter less time over each file.
-configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZORVANE_WERROR=OFF
+configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Zorvane is built, but it cannot start here: this session has no graphical display." >&2

@@ -6,7 +6,7 @@ BUILD_DIR=${ZORVANE_BUILD_DIR:-$ROOT/build}
 PACKAGES+=("${TEST_PACKAGES[@]}")
 install_missing
 # The project's own checks treat every compiler warning as an error.
-configure_and_build "$BUILD_DIR" -DBUILD_TESTING=ON -DZORVANE_WERROR=ON
+configure_and_build "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DZORVANE_WERROR=ON
 
 cd "$BUILD_DIR"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"

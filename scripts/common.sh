@@ -56,8 +56,7 @@ configure_and_build() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ] || ! settings_hold "$dir" "$@"; then
-        # Settings given later on the command line win over this default.
-        cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+        cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
     fi
     cmake --build "$dir" -j"$(nproc)"
 }
